@@ -1,0 +1,24 @@
+# Native build: the portable core, its unit tests and benchmarks.
+file(GLOB unit_tests CONFIGURE_DEPENDS tests/unit/*_test.cpp)
+file(GLOB test_support CONFIGURE_DEPENDS tests/support/*.cpp)
+list(FILTER test_support EXCLUDE REGEX "_win\\.cpp$")
+find_package(ZLIB REQUIRED)
+add_executable(zelkova_unit_tests ${unit_tests} ${test_support})
+target_include_directories(zelkova_unit_tests PRIVATE tests)
+target_link_libraries(zelkova_unit_tests PRIVATE zelkova_core zelkova_warnings GTest::gtest GTest::gmock
+                      GTest::gtest_main ZLIB::ZLIB)
+target_compile_definitions(zelkova_unit_tests PRIVATE
+  ZELKOVA_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ZELKOVA_BINARY_DIR="${CMAKE_BINARY_DIR}")
+include(GoogleTest)
+gtest_discover_tests(zelkova_unit_tests DISCOVERY_TIMEOUT 60 PROPERTIES LABELS unit)
+
+find_package(benchmark QUIET)
+file(GLOB native_benches CONFIGURE_DEPENDS bench/*_bench.cpp)
+if(benchmark_FOUND)
+  foreach(src IN LISTS native_benches)
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(${name} ${src} ${test_support})
+    target_include_directories(${name} PRIVATE tests)
+    target_link_libraries(${name} PRIVATE zelkova_core zelkova_warnings benchmark::benchmark ZLIB::ZLIB)
+  endforeach()
+endif()

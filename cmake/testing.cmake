@@ -1,0 +1,13 @@
+# GoogleTest: the installed package natively, built from Debian's sources when cross compiling.
+enable_testing()
+if(CMAKE_CROSSCOMPILING)
+  set(ZELKOVA_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources for the cross build")
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+  add_subdirectory(${ZELKOVA_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+  add_library(GTest::gtest ALIAS gtest)
+  add_library(GTest::gtest_main ALIAS gtest_main)
+  add_library(GTest::gmock ALIAS gmock)
+else()
+  find_package(GTest REQUIRED)
+endif()

@@ -1,0 +1,80 @@
+# Windows build: the Win32 library, Zelkova.exe, and the Win32 test programs run under Wine.
+
+# One self-contained executable: no libstdc++, libgcc or winpthread DLL beside it.
+if(MINGW)
+  add_link_options(-static -static-libgcc -static-libstdc++)
+endif()
+
+# libjpeg, cross-built by tools/setup from Debian's source package.
+set(ZELKOVA_JPEG_ROOT "${CMAKE_SOURCE_DIR}/build/cache/libjpeg-${CMAKE_SYSTEM_PROCESSOR}"
+    CACHE PATH "Install prefix of libjpeg for this target")
+find_path(JPEG_INCLUDE jpeglib.h PATHS ${ZELKOVA_JPEG_ROOT}/include NO_DEFAULT_PATH REQUIRED)
+find_library(JPEG_LIB NAMES jpeg libjpeg.a PATHS ${ZELKOVA_JPEG_ROOT}/lib NO_DEFAULT_PATH REQUIRED)
+add_library(zelkova_jpeg STATIC IMPORTED)
+set_target_properties(zelkova_jpeg PROPERTIES IMPORTED_LOCATION ${JPEG_LIB}
+                      INTERFACE_INCLUDE_DIRECTORIES ${JPEG_INCLUDE})
+
+set(win_system_libs comctl32 shell32 ole32 oleaut32 uuid gdi32 user32 advapi32 msimg32 shlwapi)
+
+add_library(zelkova_win STATIC ${win_sources})
+target_include_directories(zelkova_win PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_compile_definitions(zelkova_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601
+                           WINVER=0x0601 STRICT)
+target_link_libraries(zelkova_win PUBLIC zelkova_core zelkova_jpeg ${win_system_libs}
+                      PRIVATE zelkova_warnings)
+
+file(GLOB resource_scripts CONFIGURE_DEPENDS resources/*.rc)
+add_executable(Zelkova WIN32 ui/WinMain.cpp ${resource_scripts})
+target_link_libraries(Zelkova PRIVATE zelkova_win zelkova_warnings)
+
+# Win32 test programs: each file is one program, run whole by one CTest test under Wine.
+file(GLOB win_test_support CONFIGURE_DEPENDS tests/support/*_win.cpp)
+add_library(zelkova_win_test_support STATIC ${win_test_support} tests/support/empty.cpp)
+target_include_directories(zelkova_win_test_support PUBLIC tests)
+target_link_libraries(zelkova_win_test_support PUBLIC zelkova_win GTest::gtest GTest::gmock
+                      PRIVATE zelkova_warnings)
+
+function(zelkova_win_program src)
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src} ${ARGN})
+  target_link_libraries(${name} PRIVATE zelkova_win_test_support zelkova_warnings)
+endfunction()
+
+# Stand-in programs the tests start (a fake Registry Editor, a trivial window, ...).
+file(GLOB helper_programs CONFIGURE_DEPENDS tests/programs/*.cpp)
+foreach(src IN LISTS helper_programs)
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} WIN32 ${src})
+  target_link_libraries(${name} PRIVATE zelkova_win zelkova_warnings)
+  list(APPEND helper_targets ${name})
+endforeach()
+
+foreach(kind win e2e)
+  file(GLOB tests CONFIGURE_DEPENDS tests/${kind}/*_test.cpp)
+  foreach(src IN LISTS tests)
+    get_filename_component(name ${src} NAME_WE)
+    set(target ${kind}_${name})
+    zelkova_win_program(${src})
+    set_target_properties(${name} PROPERTIES OUTPUT_NAME ${target})
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+    target_compile_definitions(${name} PRIVATE ZELKOVA_TEST_RESOURCES=1)
+    if(helper_targets)
+      add_dependencies(${name} ${helper_targets})
+    endif()
+    if(kind STREQUAL "e2e")
+      add_dependencies(${name} Zelkova)
+    endif()
+    add_test(NAME ${target} COMMAND ${name})
+    set_tests_properties(${target} PROPERTIES LABELS ${kind} TIMEOUT 600)
+  endforeach()
+endforeach()
+
+file(GLOB win_benches CONFIGURE_DEPENDS bench/win/*_bench.cpp)
+foreach(src IN LISTS win_benches)
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src})
+  target_link_libraries(${name} PRIVATE zelkova_win_test_support zelkova_warnings)
+  if(helper_targets)
+    add_dependencies(${name} ${helper_targets})
+  endif()
+endforeach()
