@@ -23,9 +23,24 @@ target_compile_definitions(zelkova_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN3
 target_link_libraries(zelkova_win PUBLIC zelkova_core zelkova_jpeg ${win_system_libs}
                       PRIVATE zelkova_warnings)
 
-file(GLOB resource_scripts CONFIGURE_DEPENDS resources/*.rc)
-add_executable(Zelkova WIN32 ui/WinMain.cpp ${resource_scripts})
+# Resources every program needs (theme bitmaps, pictures, icons, strings) are an object library,
+# so that the linker keeps them; the manifest and version block belong to Zelkova.exe alone.
+file(GLOB shared_resource_scripts CONFIGURE_DEPENDS resources/*.rc)
+list(FILTER shared_resource_scripts EXCLUDE REGEX "resources/Zelkova\\.rc$")
+if(shared_resource_scripts)
+  add_library(zelkova_resources OBJECT ${shared_resource_scripts})
+endif()
+# Resource objects must be linked into each program directly: from a static library the linker
+# would drop them, since no code refers to them by symbol.
+function(zelkova_add_resources target)
+  if(TARGET zelkova_resources)
+    target_sources(${target} PRIVATE $<TARGET_OBJECTS:zelkova_resources>)
+  endif()
+endfunction()
+
+add_executable(Zelkova WIN32 ui/WinMain.cpp resources/Zelkova.rc)
 target_link_libraries(Zelkova PRIVATE zelkova_win zelkova_warnings)
+zelkova_add_resources(Zelkova)
 
 # Win32 test programs: each file is one program, run whole by one CTest test under Wine.
 file(GLOB win_test_support CONFIGURE_DEPENDS tests/support/*_win.cpp)
@@ -38,6 +53,7 @@ function(zelkova_win_program src)
   get_filename_component(name ${src} NAME_WE)
   add_executable(${name} ${src} ${ARGN})
   target_link_libraries(${name} PRIVATE zelkova_win_test_support zelkova_warnings)
+  zelkova_add_resources(${name})
 endfunction()
 
 # Stand-in programs the tests start (a fake Registry Editor, a trivial window, ...).
@@ -46,6 +62,7 @@ foreach(src IN LISTS helper_programs)
   get_filename_component(name ${src} NAME_WE)
   add_executable(${name} WIN32 ${src})
   target_link_libraries(${name} PRIVATE zelkova_win zelkova_warnings)
+  zelkova_add_resources(${name})
   list(APPEND helper_targets ${name})
 endforeach()
 
@@ -74,6 +91,7 @@ foreach(src IN LISTS win_benches)
   get_filename_component(name ${src} NAME_WE)
   add_executable(${name} ${src})
   target_link_libraries(${name} PRIVATE zelkova_win_test_support zelkova_warnings)
+  zelkova_add_resources(${name})
   if(helper_targets)
     add_dependencies(${name} ${helper_targets})
   endif()

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace zelkova {
+
+// Opaque handles of the editor's windows and process, as the platform gives them.
+using WindowRef = std::uintptr_t;
+using ProcessRef = std::uintptr_t;
+
+// What the shell is asked to start when no editor window exists (the fields of the start
+// record that are set; everything else stays zero).
+struct EditorStartRecord {
+    std::uint32_t Mask;  // SEE_MASK_NOCLOSEPROCESS, so that the process handle comes back
+    const char* Verb;
+    const char* File;
+    int Show;            // SW_SHOWNORMAL
+};
+
+inline constexpr std::uint32_t kSeeMaskNoCloseProcess = 0x40;
+inline constexpr int kSwShowNormal = 1;
+inline constexpr std::uint32_t kWmKeyDown = 0x0100;
+inline constexpr std::uint32_t kWmChar = 0x0102;
+inline constexpr std::uintptr_t kVkLeft = 0x25;
+inline constexpr std::uintptr_t kVkRight = 0x27;
+inline constexpr std::uintptr_t kVkDown = 0x28;
+
+// The platform operations the navigation needs; the Windows build calls the Win32
+// functions of the same names.
+class EditorAutomation {
+public:
+    virtual ~EditorAutomation() = default;
+    virtual WindowRef FindWindow(const char* className) = 0;
+    // Returns the started process, or 0 when the shell gave none.
+    virtual ProcessRef ShellExecuteEx(const EditorStartRecord& record) = 0;
+    virtual void WaitForInputIdle(ProcessRef process, std::uint32_t milliseconds) = 0;
+    virtual bool HasProcessExited(ProcessRef process) = 0;
+    virtual void CloseProcess(ProcessRef process) = 0;
+    virtual void ShowWindow(WindowRef window, int command) = 0;
+    virtual WindowRef FindChildWindow(WindowRef parent, const char* className) = 0;
+    virtual void SetForegroundWindow(WindowRef window) = 0;
+    virtual void SendMessage(WindowRef window, std::uint32_t message, std::uintptr_t wParam,
+                             std::intptr_t lParam) = 0;
+    virtual void Sleep(std::uint32_t milliseconds) = 0;
+};
+
+}  // namespace zelkova

@@ -1,0 +1,16 @@
+#include "jump/RootKeys.h"
+
+#include "jump/AsciiText.h"
+
+namespace zelkova {
+
+std::optional<RootKey> FindRootKey(std::string_view rootText) {
+    const std::string upper = AsciiUpperCase(rootText);
+    for (const RootKey& root : kRootKeys)
+        if (upper == root.Abbreviation) return root;
+    for (const RootKey& root : kRootKeys)
+        if (rootText == root.FullName) return root;
+    return std::nullopt;
+}
+
+}  // namespace zelkova
