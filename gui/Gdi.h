@@ -68,7 +68,11 @@ struct ImageListTraits {
     static void Close(HIMAGELIST list) noexcept { ImageList_Destroy(list); }
 };
 
-using OwnedBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
+// A class rather than an alias so that portable headers can declare it without <windows.h>.
+class OwnedBitmap : public UniqueHandle<GdiObjectTraits<HBITMAP>> {
+public:
+    using UniqueHandle::UniqueHandle;
+};
 using OwnedBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
 using OwnedPen = UniqueHandle<GdiObjectTraits<HPEN>>;
 using OwnedFont = UniqueHandle<GdiObjectTraits<HFONT>>;
