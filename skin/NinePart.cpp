@@ -15,9 +15,11 @@ Rect ClampTo(const Rect& r, const Rect& bounds) {
             std::min(r.right, bounds.right), std::min(r.bottom, bounds.bottom)};
 }
 
-// A stretched piece needs at least one source row and column; where the rules give it none
-// (faces of even height, or tiny faces), it takes the one where its source begins.
+// A stretched piece reads only inside the face (the rules reach one column past a face of one
+// pixel), and needs at least one source row and column: where the rules give it none (faces of
+// even height, or tiny faces), it takes the one where its source begins.
 Rect AtLeastOnePixel(Rect source, Size face) {
+    source = ClampTo(source, {0, 0, face.width, face.height});
     if (source.Width() <= 0) {
         source.left = std::clamp(source.left, 0, face.width - 1);
         source.right = source.left + 1;
