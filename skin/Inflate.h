@@ -1,0 +1,55 @@
+#pragma once
+// A raw Deflate (RFC 1951) decoder working in fixed buffers: a 16 KB input buffer refilled from
+// a source, and a 64 KB + 258 byte output window of which at least the last 32 KB stay behind
+// for back-references while the rest is handed to the sink.
+#include <cstdint>
+#include <limits>
+#include <span>
+#include <vector>
+
+#include "skin/FileAccess.h"
+
+namespace zelkova {
+
+// The compressed bytes, in order; Read returns 0 at the end.
+class InflateSource {
+public:
+    virtual ~InflateSource() = default;
+    virtual std::size_t Read(std::span<std::uint8_t> buffer) = 0;
+};
+
+enum class InflateStatus : std::uint8_t {
+    Done,         // the final block ended; everything was written
+    Malformed,    // not a valid Deflate stream, or truncated
+    OutputLimit,  // the stream would produce more than the allowed size; decoding stopped
+    SinkFailed,   // the sink refused bytes
+};
+
+inline constexpr std::uint64_t kNoOutputLimit = std::numeric_limits<std::uint64_t>::max();
+
+// Decodes one stream. Nothing beyond outputLimit bytes is ever written; on any status but Done
+// the sink may hold a prefix of the output.
+InflateStatus Inflate(InflateSource& source, ByteSink& sink,
+                      std::uint64_t outputLimit = kNoOutputLimit);
+
+// Reads a byte range of a file as a stream.
+class FileRangeSource final : public InflateSource {
+public:
+    FileRangeSource(RandomAccessFile& file, std::uint64_t offset) : file_(file), offset_(offset) {}
+    std::size_t Read(std::span<std::uint8_t> buffer) override {
+        const std::size_t n = file_.ReadAt(offset_, buffer);
+        offset_ += n;
+        return n;
+    }
+
+private:
+    RandomAccessFile& file_;
+    std::uint64_t offset_;
+};
+
+// Decodes bytes held in memory into memory.
+InflateStatus InflateToVector(std::span<const std::uint8_t> compressed,
+                              std::vector<std::uint8_t>& output,
+                              std::uint64_t outputLimit = kNoOutputLimit);
+
+}  // namespace zelkova

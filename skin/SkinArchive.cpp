@@ -1,0 +1,142 @@
+#include "skin/SkinArchive.h"
+
+#include <array>
+#include <vector>
+
+#include "jump/AsciiText.h"
+#include "skin/Inflate.h"
+#include "skin/PkwareCipher.h"
+
+namespace zelkova {
+namespace {
+
+constexpr std::size_t kEndRecordSize = 22;
+constexpr std::uint32_t kEndRecordSignature = 0x06054B50;
+constexpr std::size_t kCentralRecordSize = 46;
+constexpr std::size_t kLocalHeaderSize = 30;
+
+std::uint16_t Read16(const std::uint8_t* p) {
+    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
+std::uint32_t Read32(const std::uint8_t* p) {
+    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+}
+
+// Decrypts the entry data as the decoder pulls it.
+class DecryptingSource final : public InflateSource {
+public:
+    DecryptingSource(InflateSource& inner, PkwareCipher& cipher) : inner_(inner), cipher_(cipher) {}
+    std::size_t Read(std::span<std::uint8_t> buffer) override {
+        const std::size_t n = inner_.Read(buffer);
+        cipher_.Decrypt(buffer.first(n));
+        return n;
+    }
+
+private:
+    InflateSource& inner_;
+    PkwareCipher& cipher_;
+};
+
+ExtractOutcome DecodeEntry(RandomAccessFile& archive, const SkinEntryRecord& entry,
+                           OutputFile& output, std::string_view password) {
+    std::array<std::uint8_t, kLocalHeaderSize> local{};
+    if (!archive.ReadExactly(entry.localHeaderOffset, local)) return ExtractOutcome::Unreadable;
+    std::uint64_t dataOffset = std::uint64_t{entry.localHeaderOffset} + kLocalHeaderSize +
+                               Read16(&local[26]) + Read16(&local[28]);
+    if (dataOffset > archive.Size()) return ExtractOutcome::Unreadable;
+
+    std::optional<PkwareCipher> cipher;
+    if (entry.Encrypted()) {
+        if (password.empty()) return ExtractOutcome::Rejected;
+        cipher.emplace(password);
+        std::array<std::uint8_t, kPkwareHeaderSize> header{};
+        if (!archive.ReadExactly(dataOffset, header)) return ExtractOutcome::Unreadable;
+        cipher->Decrypt(header);
+        if (header.back() != entry.CheckByte()) return ExtractOutcome::Rejected;
+        dataOffset += kPkwareHeaderSize;
+    }
+    FileRangeSource raw(archive, dataOffset);
+    std::optional<DecryptingSource> decrypted;
+    if (cipher) decrypted.emplace(raw, *cipher);
+    InflateSource& source = decrypted ? static_cast<InflateSource&>(*decrypted) : raw;
+    switch (Inflate(source, output, entry.uncompressedSize)) {
+        case InflateStatus::Done:
+            return ExtractOutcome::Success;
+        case InflateStatus::OutputLimit:
+            return ExtractOutcome::Rejected;
+        case InflateStatus::Malformed:
+        case InflateStatus::SinkFailed:
+            break;
+    }
+    return ExtractOutcome::Unreadable;
+}
+
+}  // namespace
+
+std::optional<SkinEntryRecord> FindSkinEntry(RandomAccessFile& archive, std::string_view entryName) {
+    const std::uint64_t size = archive.Size();
+    std::array<std::uint8_t, 4> start{};
+    if (!archive.ReadExactly(0, start) || start[0] != 'S' || start[1] != 'K') return std::nullopt;
+
+    std::array<std::uint8_t, kEndRecordSize> end{};
+    if (size < kEndRecordSize || !archive.ReadExactly(size - kEndRecordSize, end)) return std::nullopt;
+    if (Read32(&end[0]) != kEndRecordSignature || Read16(&end[20]) != 0) return std::nullopt;
+    const std::uint64_t directoryOffset = Read32(&end[16]);
+    const std::uint64_t directoryEnd = size - kEndRecordSize;
+    if (directoryOffset > directoryEnd) return std::nullopt;
+
+    std::vector<std::uint8_t> directory(static_cast<std::size_t>(directoryEnd - directoryOffset));
+    if (!archive.ReadExactly(directoryOffset, directory)) return std::nullopt;
+    std::size_t pos = 0;
+    while (directory.size() - pos >= kCentralRecordSize) {
+        const std::uint8_t* record = directory.data() + pos;
+        const std::size_t nameLength = Read16(record + 28);
+        const std::size_t extraLength = Read16(record + 30);
+        const std::size_t commentLength = Read16(record + 32);
+        const std::size_t recordEnd = pos + kCentralRecordSize + nameLength;
+        if (recordEnd > directory.size()) break;
+        const std::string_view name(reinterpret_cast<const char*>(record + kCentralRecordSize),
+                                    nameLength);
+        if (AsciiEqualNoCase(name, entryName)) {
+            SkinEntryRecord entry;
+            entry.flags = Read16(record + 8);
+            entry.modificationTime = Read16(record + 12);
+            entry.crc32 = Read32(record + 16);
+            entry.uncompressedSize = Read32(record + 24);
+            entry.localHeaderOffset = Read32(record + 42);
+            return entry;
+        }
+        pos = recordEnd + extraLength + commentLength;
+        if (pos > directory.size()) break;
+    }
+    return std::nullopt;
+}
+
+ExtractOutcome UnpackSkinEntry(RandomAccessFile& archive, const SkinEntryRecord& entry,
+                               OutputFile& output, std::string_view password) {
+    ExtractOutcome outcome = DecodeEntry(archive, entry, output, password);
+    const std::uint64_t written = output.BytesWritten();
+    if (written == 0 && outcome == ExtractOutcome::Success)
+        outcome = ExtractOutcome::Unreadable;
+    else if (written != entry.uncompressedSize)
+        outcome = ExtractOutcome::Rejected;
+    return outcome;
+}
+
+ExtractOutcome ExtractSkinEntry(FileSystem& files, const std::string& archivePath,
+                                std::string_view entryName, const std::string& outputPath,
+                                std::string_view password) {
+    const std::unique_ptr<RandomAccessFile> archive = files.OpenForReading(archivePath);
+    if (!archive) return ExtractOutcome::Unreadable;
+    const std::optional<SkinEntryRecord> entry = FindSkinEntry(*archive, entryName);
+    if (!entry) return ExtractOutcome::Unreadable;
+    const std::unique_ptr<OutputFile> output = files.CreateForWriting(outputPath);
+    if (!output) return ExtractOutcome::Unreadable;
+    const ExtractOutcome outcome = UnpackSkinEntry(*archive, *entry, *output, password);
+    output->Close();
+    if (outcome != ExtractOutcome::Success) files.RemoveFile(outputPath);
+    return outcome;
+}
+
+}  // namespace zelkova
