@@ -1,0 +1,87 @@
+// The application object: the hidden application window that owns every form and carries the
+// title and the taskbar button, the message loop with its idle updates and keyboard
+// pre-translation, and the standard error report for errors no handler dealt with.
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gui/ErrorReport.h"
+#include "gui/Messages.h"
+
+namespace zelkova {
+
+class ApplicationWindow;
+class Form;
+
+class Application {
+public:
+    // One per process. Throws if another exists.
+    Application();
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // The process's application, or null outside its lifetime.
+    static Application* Instance();
+
+    HWND Handle() const;
+    const std::string& Title() const { return title_; }
+    void SetTitle(std::string title);
+
+    Form* MainForm() const { return mainForm_; }
+    // Shows the main form and runs the message loop until the application terminates.
+    void Run(Form& mainForm);
+    // Asks the loop to stop (posts the quit message).
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+
+    // Takes one message and processes it; when the queue is empty runs the idle updates and
+    // waits for the next message.
+    void HandleMessage();
+    // Processes every queued message, without idle updates or waiting.
+    void ProcessMessages();
+    // Runs every visible, enabled form's action updates.
+    void Idle();
+
+    // The standard error report for an error: a modal message box owned by the application
+    // window with the message (full stop added), the title as caption, OK and the error icon.
+    void ShowException(const std::exception& error);
+    // A message box owned by the application window, the other windows disabled meanwhile.
+    int MessageBox(const std::string& text, const std::string& caption, UINT flags);
+    // Replaces where message boxes go (null restores MessageBoxA).
+    void SetMessageBoxSink(MessageBoxSink* sink) { sink_ = sink; }
+
+    // Messages of the application window not handled by the framework (minimise, restore).
+    // Return true when handled; message.result is then the answer.
+    std::function<bool(Message&)> OnWindowMessage;
+
+    // Forms register themselves while they exist.
+    void AddForm(Form* form);
+    void RemoveForm(Form* form);
+    const std::vector<Form*>& Forms() const { return forms_; }
+
+private:
+    bool ProcessMessage(MSG& msg);
+    bool IsDialogKeyMessage(const MSG& msg);
+    bool IsDialogCharMessage(const MSG& msg);
+
+    std::string title_;
+    std::unique_ptr<ApplicationWindow> window_;
+    Form* mainForm_ = nullptr;
+    bool terminated_ = false;
+    SystemMessageBox systemBox_;
+    MessageBoxSink* sink_ = nullptr;
+    std::vector<Form*> forms_;
+};
+
+// Call inside a catch block: shows the error in flight with the standard error report (or a
+// plain message box when there is no application). Never throws.
+void HandleException() noexcept;
+
+}  // namespace zelkova

@@ -1,0 +1,53 @@
+// The typed events that the window procedure unpacks messages into, and the handler types
+// that forms attach to controls.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "skin/Geometry.h"
+
+namespace zelkova {
+
+class Component;
+
+// Which modifier keys and mouse buttons were down when an input event happened.
+enum class Shift : std::uint8_t {
+    None = 0,
+    Shift = 1,
+    Alt = 2,
+    Ctrl = 4,
+    Left = 8,
+    Right = 16,
+    Middle = 32,
+    Double = 64,
+};
+constexpr Shift operator|(Shift a, Shift b) {
+    return static_cast<Shift>(static_cast<std::uint8_t>(a) | static_cast<std::uint8_t>(b));
+}
+constexpr bool Has(Shift set, Shift flag) {
+    return (static_cast<std::uint8_t>(set) & static_cast<std::uint8_t>(flag)) != 0;
+}
+
+enum class MouseButton : std::uint8_t { Left, Right, Middle };
+
+struct MouseEvent {
+    MouseButton button = MouseButton::Left;
+    Shift shift = Shift::None;
+    Point position;  // client coordinates of the control that receives the event
+};
+
+// A key handler may set key to 0 to keep the default processing from seeing it.
+struct KeyEvent {
+    unsigned key = 0;  // virtual-key code
+    Shift shift = Shift::None;
+};
+
+using NotifyEvent = std::function<void(Component* sender)>;
+using MouseEventHandler = std::function<void(Component* sender, const MouseEvent&)>;
+using MouseMoveHandler = std::function<void(Component* sender, Shift, Point)>;
+using KeyEventHandler = std::function<void(Component* sender, KeyEvent&)>;
+// A key-press handler may set the character to 0 to swallow it.
+using KeyPressHandler = std::function<void(Component* sender, char& character)>;
+
+}  // namespace zelkova

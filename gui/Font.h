@@ -1,0 +1,55 @@
+// A control's font: what a layout states (FontSpec) plus the GDI font made from it on demand.
+// Changing any attribute tells the owner through OnChange, which is how controls learn that
+// their font changed.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "gui/Gdi.h"
+#include "gui/Properties.h"
+
+namespace zelkova {
+
+class Font {
+public:
+    Font() = default;
+    explicit Font(FontSpec spec) : spec_(std::move(spec)) {}
+    Font(const Font&) = delete;
+    Font& operator=(const Font&) = delete;
+
+    const FontSpec& Spec() const { return spec_; }
+    // Takes every attribute of spec at once (one change notification).
+    void Assign(const FontSpec& spec);
+    void Assign(const Font& other) { Assign(other.spec_); }
+
+    const std::string& Name() const { return spec_.name; }
+    int Height() const { return spec_.height; }
+    TColor Color() const { return spec_.color; }
+    bool Bold() const { return spec_.bold; }
+    bool Underline() const { return spec_.underline; }
+
+    void SetName(std::string name);
+    void SetHeight(int height);
+    void SetColor(TColor color);
+    void SetBold(bool bold);
+    void SetItalic(bool italic);
+    void SetUnderline(bool underline);
+
+    // The GDI font of the current attributes (colour aside), made on first use and kept until
+    // an attribute changes. Throws GdiError if none can be made.
+    HFONT Handle() const;
+
+    std::function<void()> OnChange;
+
+private:
+    void Changed(bool shapeChanged);
+
+    FontSpec spec_;
+    mutable OwnedFont handle_;
+};
+
+// LOGFONT of a spec (the face name is cut to fit).
+LOGFONTA ToLogFont(const FontSpec& spec);
+
+}  // namespace zelkova

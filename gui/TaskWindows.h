@@ -1,0 +1,24 @@
+// Disables every visible, enabled top-level window of this thread for one scope (what a modal
+// form or message box does to the rest of the application) and enables them again after.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+namespace zelkova {
+
+class DisabledTaskWindows {
+public:
+    // `except` stays enabled (the modal window itself); may be null.
+    explicit DisabledTaskWindows(HWND except);
+    ~DisabledTaskWindows();
+    DisabledTaskWindows(const DisabledTaskWindows&) = delete;
+    DisabledTaskWindows& operator=(const DisabledTaskWindows&) = delete;
+
+private:
+    HWND except_;
+    std::vector<HWND> disabled_;
+};
+
+}  // namespace zelkova
