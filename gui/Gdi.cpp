@@ -20,7 +20,7 @@ BitmapCanvas::BitmapCanvas(HDC compatibleWith, HBITMAP bitmap)
 OffscreenBuffer::OffscreenBuffer(HDC compatibleWith, int width, int height)
     : width_(std::max(width, 0)),
       height_(std::max(height, 0)),
-      bitmap_(CreateCompatibleBitmapOf(compatibleWith, width_, height_)),
+      bitmap_(CreateDib32(width_, height_)),
       canvas_(compatibleWith, bitmap_.get()) {}
 
 void OffscreenBuffer::Present(HDC target, int x, int y) const noexcept {
@@ -31,6 +31,62 @@ SIZE BitmapSize(HBITMAP bitmap) noexcept {
     BITMAP info{};
     if (bitmap == nullptr || GetObjectA(bitmap, sizeof info, &info) != sizeof info) return {0, 0};
     return {info.bmWidth, info.bmHeight};
+}
+
+std::optional<DibPixels> Dib32Pixels(HBITMAP bitmap) noexcept {
+    DIBSECTION section{};
+    if (bitmap == nullptr || GetObjectA(bitmap, sizeof section, &section) != sizeof section) {
+        return std::nullopt;
+    }
+    const BITMAPINFOHEADER& header = section.dsBmih;
+    const bool plainChannels =
+        header.biCompression == BI_RGB ||
+        (header.biCompression == BI_BITFIELDS && section.dsBitfields[0] == 0xFF0000 &&
+         section.dsBitfields[1] == 0x00FF00 && section.dsBitfields[2] == 0x0000FF);
+    if (section.dsBm.bmBits == nullptr || section.dsBm.bmBitsPixel != 32 || !plainChannels) {
+        return std::nullopt;
+    }
+    DibPixels pixels;
+    pixels.width = section.dsBm.bmWidth;
+    pixels.height = section.dsBm.bmHeight;
+    auto* first = static_cast<std::uint32_t*>(section.dsBm.bmBits);
+    auto* lastRow = first + static_cast<std::ptrdiff_t>(pixels.height - 1) * pixels.width;
+    // GetObject reports a top-down section's height as positive too, so ask GDI for the top-left
+    // pixel after marking the first stored one, and see which stored row it came from.
+    GdiFlush();
+    const std::uint32_t saved = *first;
+    const std::uint32_t bottomLeft = *lastRow & 0xFFFFFF;
+    const std::uint32_t marker = ~bottomLeft & 0xFFFFFF;
+    *first = marker;
+    std::uint32_t topLeft = 0;
+    const LONG copied = GetBitmapBits(bitmap, sizeof topLeft, &topLeft);
+    *first = saved;
+    topLeft &= 0xFFFFFF;
+    if (copied != sizeof topLeft) return std::nullopt;
+    if (topLeft == marker) {
+        pixels.top = first;
+        pixels.stride = pixels.width;
+    } else if (topLeft == bottomLeft && pixels.height > 1) {
+        pixels.top = lastRow;
+        pixels.stride = -static_cast<std::ptrdiff_t>(pixels.width);
+    } else {
+        return std::nullopt;
+    }
+    return pixels;
+}
+
+OwnedBitmap CreateDib32(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = std::max(width, 1);
+    info.bmiHeader.biHeight = -std::max(height, 1);
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    OwnedBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || bits == nullptr) throw GdiError("Cannot create a bitmap");
+    return bitmap;
 }
 
 bool HasColourFormat(HDC dc) noexcept {

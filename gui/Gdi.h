@@ -9,6 +9,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -164,14 +167,34 @@ private:
     ScopedSelectObject selection_;
 };
 
-// An off-screen bitmap of the given size, compatible with a reference DC, with its memory DC.
-// Compose into dc(), then Present() copies the whole buffer to a target in one step.
+// The pixels of a 32-bit DIB section, 0x00RRGGBB (blue in the low byte), whichever way up it is
+// stored. Call GdiFlush() before touching them while GDI may still be drawing into the bitmap.
+struct DibPixels {
+    std::uint32_t* top = nullptr;  // the first pixel of the top row
+    std::ptrdiff_t stride = 0;     // pixels from one row to the row below; negative for bottom-up
+    int width = 0;
+    int height = 0;
+
+    std::uint32_t* Row(int y) const noexcept { return top + y * stride; }
+};
+
+// The pixels of bitmap when it is a 32-bit DIB section with the ordinary channel layout.
+std::optional<DibPixels> Dib32Pixels(HBITMAP bitmap) noexcept;
+
+// A zero-filled top-down 32-bit DIB section; a zero-sized request gives 1 x 1. Throws GdiError.
+OwnedBitmap CreateDib32(int width, int height);
+
+// An off-screen 32-bit DIB section of the given size with its memory DC. Compose into dc(), then
+// Present() copies the whole buffer to a target in one step.
 class OffscreenBuffer {
 public:
     // Throws GdiError when the bitmap or DC cannot be made.
     OffscreenBuffer(HDC compatibleWith, int width, int height);
     OffscreenBuffer(const OffscreenBuffer&) = delete;
     OffscreenBuffer& operator=(const OffscreenBuffer&) = delete;
+
+    // The buffer's pixels, for drawing that GDI does slowly. Flush GDI first.
+    DibPixels Pixels() const noexcept { return *Dib32Pixels(bitmap_.get()); }
 
     HDC dc() const noexcept { return canvas_.dc(); }
     HBITMAP bitmap() const noexcept { return bitmap_.get(); }

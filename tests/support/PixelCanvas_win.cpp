@@ -112,6 +112,21 @@ OwnedBitmap MakeBitmap(int width, int height, const std::vector<COLORREF>& pixel
     return bitmap;
 }
 
+OwnedBitmap MakeDib(int width, int height, const std::vector<COLORREF>& pixels) {
+    if (pixels.size() != static_cast<size_t>(width) * height) {
+        throw std::invalid_argument("MakeDib: pixel count does not match the size");
+    }
+    OwnedBitmap dib = CreateDib32(width, height);
+    const DibPixels to = *Dib32Pixels(dib.get());
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const COLORREF c = pixels[static_cast<size_t>(y) * width + x];
+            to.Row(y)[x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+        }
+    }
+    return dib;
+}
+
 std::vector<COLORREF> ReadBitmap(HBITMAP bitmap) {
     const SIZE size = BitmapSize(bitmap);
     std::vector<unsigned char> bgrx(static_cast<size_t>(size.cx) * size.cy * 4);

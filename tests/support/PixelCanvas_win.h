@@ -41,6 +41,9 @@ private:
 // row from the top.
 OwnedBitmap MakeBitmap(int width, int height, const std::vector<COLORREF>& pixels);
 
+// The same pixels as a 32-bit DIB section (what the theme layer gives).
+OwnedBitmap MakeDib(int width, int height, const std::vector<COLORREF>& pixels);
+
 // Pixels of a bitmap that is not selected into any DC, row by row from the top.
 std::vector<COLORREF> ReadBitmap(HBITMAP bitmap);
 

@@ -2,6 +2,7 @@
 // off-screen buffers presented whole.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <utility>
 
 #include "gui/Gdi.h"
@@ -108,6 +109,60 @@ TEST(OffscreenBuffer, AnEmptyBufferPresentsNothing) {
     EXPECT_EQ(buffer.height(), 0);
     buffer.Present(target.dc());
     EXPECT_EQ(target.Pixel(0, 0), RGB(255, 255, 255));
+}
+
+// A 32-bit DIB section stored either way up, with row y filled with colour y + 1.
+OwnedBitmap MakeRowsDib(int width, int height, bool topDown) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = topDown ? -height : height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    OwnedBitmap dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    auto* stored = static_cast<std::uint32_t*>(bits);
+    for (int row = 0; row < height; ++row) {
+        const int y = topDown ? row : height - 1 - row;
+        for (int x = 0; x < width; ++x) stored[row * width + x] = static_cast<std::uint32_t>(y + 1);
+    }
+    return dib;
+}
+
+TEST(Dib32Pixels, FindsTheTopRowWhicheverWayUpTheRowsAreStored) {
+    for (bool topDown : {true, false}) {
+        OwnedBitmap dib = MakeRowsDib(3, 4, topDown);
+        const auto pixels = Dib32Pixels(dib.get());
+        ASSERT_TRUE(pixels) << topDown;
+        EXPECT_EQ(pixels->width, 3);
+        EXPECT_EQ(pixels->height, 4);
+        for (int y = 0; y < 4; ++y) EXPECT_EQ(pixels->Row(y)[2], std::uint32_t(y + 1)) << topDown;
+    }
+}
+
+TEST(Dib32Pixels, UniformBitmapsAndSingleRowsAreReadToo) {
+    for (int height : {1, 5}) {
+        OwnedBitmap dib = CreateDib32(4, height);
+        const auto pixels = Dib32Pixels(dib.get());
+        ASSERT_TRUE(pixels);
+        EXPECT_EQ(pixels->Row(height - 1)[3], 0u);  // and the probe left no mark behind
+        EXPECT_EQ(pixels->Row(0)[0], 0u);
+    }
+}
+
+TEST(Dib32Pixels, OtherBitmapsHaveNoPixelView) {
+    EXPECT_FALSE(Dib32Pixels(nullptr));
+    OwnedBitmap device = testing::MakeBitmap(2, 2, {0, 0, 0, 0});
+    EXPECT_FALSE(Dib32Pixels(device.get()));
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = 2;
+    info.bmiHeader.biHeight = 2;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    OwnedBitmap rgb24(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    EXPECT_FALSE(Dib32Pixels(rgb24.get()));
 }
 
 TEST(BitmapSize, IsZeroForNoBitmap) {

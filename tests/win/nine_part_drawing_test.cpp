@@ -31,14 +31,19 @@ bool IsKeyedInFace(int x, int y) {
     return corner || (x == 42 && y == 0);
 }
 
-OwnedBitmap MakeFace() {
+// The face as a 32-bit DIB section (as the theme layer loads it) or as a display-format bitmap
+// (as a skin file's may be): the two are drawn by different code.
+enum class FaceKind { Dib, DeviceBitmap };
+
+OwnedBitmap MakeFace(FaceKind kind = FaceKind::Dib) {
     std::vector<COLORREF> pixels;
     for (int y = 0; y < kFaceHeight; ++y) {
         for (int x = 0; x < kFaceWidth; ++x) {
             pixels.push_back(IsKeyedInFace(x, y) ? kFuchsia : FacePixel(x, y));
         }
     }
-    return MakeBitmap(kFaceWidth, kFaceHeight, pixels);
+    return kind == FaceKind::Dib ? testing::MakeDib(kFaceWidth, kFaceHeight, pixels)
+                                 : MakeBitmap(kFaceWidth, kFaceHeight, pixels);
 }
 
 // One expected piece: its target, where each target pixel comes from, and whether fuchsia is
@@ -120,6 +125,7 @@ struct Case {
     int width;
     int height;
     bool transparent;
+    FaceKind face;
 };
 
 class NinePartDrawing : public ::testing::TestWithParam<Case> {};
@@ -127,7 +133,7 @@ class NinePartDrawing : public ::testing::TestWithParam<Case> {};
 TEST_P(NinePartDrawing, EveryPixelComesFromItsPieceWithFuchsiaKeyed) {
     const Case c = GetParam();
     const auto pieces = c.width == 55 ? PiecesOn55x27() : PiecesOn158x24();
-    OwnedBitmap face = MakeFace();
+    OwnedBitmap face = MakeFace(c.face);
     PixelCanvas canvas(c.width, c.height, kBackground);
 
     DrawStretchedFrame(face.get(), canvas.dc(), RECT{0, 0, c.width, c.height}, c.transparent);
@@ -136,12 +142,19 @@ TEST_P(NinePartDrawing, EveryPixelComesFromItsPieceWithFuchsiaKeyed) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ButtonSizes, NinePartDrawing,
-                         ::testing::Values(Case{55, 27, true}, Case{55, 27, false},
-                                           Case{158, 24, true}, Case{158, 24, false}),
+                         ::testing::Values(Case{55, 27, true, FaceKind::Dib},
+                                           Case{55, 27, false, FaceKind::Dib},
+                                           Case{158, 24, true, FaceKind::Dib},
+                                           Case{158, 24, false, FaceKind::Dib},
+                                           Case{55, 27, true, FaceKind::DeviceBitmap},
+                                           Case{55, 27, false, FaceKind::DeviceBitmap},
+                                           Case{158, 24, true, FaceKind::DeviceBitmap},
+                                           Case{158, 24, false, FaceKind::DeviceBitmap}),
                          [](const ::testing::TestParamInfo<Case>& param) {
                              return std::to_string(param.param.width) + "x" +
                                     std::to_string(param.param.height) +
-                                    (param.param.transparent ? "Transparent" : "Opaque");
+                                    (param.param.transparent ? "Transparent" : "Opaque") +
+                                    (param.param.face == FaceKind::Dib ? "Dib" : "DeviceBitmap");
                          });
 
 TEST(NinePartDrawingCorners, TransparentCornersShowTheBackgroundAndOpaqueOnesShowFuchsia) {
@@ -172,6 +185,51 @@ TEST(NinePartDrawingEdges, TinyAndEmptyDestinationsDrawOnlyInsideThemselves) {
                 ASSERT_EQ(canvas.Pixel(x, y), kBackground)
                     << "outside " << destination.right << "x" << destination.bottom << " at " << x
                     << "," << y;
+            }
+        }
+    }
+}
+
+TEST(NinePartDrawingCanvas, AShiftedAndClippedCanvasIsHonoured) {
+    for (FaceKind kind : {FaceKind::Dib, FaceKind::DeviceBitmap}) {
+        OwnedBitmap face = MakeFace(kind);
+        PixelCanvas shifted(70, 40, kBackground);
+        SetViewportOrgEx(shifted.dc(), 7, 5, nullptr);
+        IntersectClipRect(shifted.dc(), 0, 0, 30, 40);  // logical: only the left 30 columns
+        DrawStretchedFrame(face.get(), shifted.dc(), RECT{0, 0, 55, 27}, true);
+
+        PixelCanvas plain(55, 27, kBackground);
+        DrawStretchedFrame(face.get(), plain.dc(), RECT{0, 0, 55, 27}, true);
+
+        for (int y = 0; y < shifted.height(); ++y) {
+            for (int x = 0; x < shifted.width(); ++x) {
+                const int lx = x - 7;
+                const int ly = y - 5;
+                const bool drawn = lx >= 0 && lx < 30 && ly >= 0 && ly < 27;
+                const COLORREF want = drawn ? plain.Pixel(lx, ly) : kBackground;
+                ASSERT_EQ(shifted.Pixel(x, y), want)
+                    << "at " << x << "," << y << (kind == FaceKind::Dib ? " (DIB)" : " (DDB)");
+            }
+        }
+    }
+}
+
+TEST(NinePartDrawingCanvas, PixelAndGdiDrawingAgreeOnAnyDestination) {
+    OwnedBitmap dib = MakeFace(FaceKind::Dib);
+    OwnedBitmap ddb = MakeFace(FaceKind::DeviceBitmap);
+    for (SIZE size : {SIZE{84, 23}, SIZE{80, 27}, SIZE{41, 13}, SIZE{300, 60}, SIZE{3, 3},
+                      SIZE{9, 40}, SIZE{100, 7}}) {
+        for (bool transparent : {true, false}) {
+            PixelCanvas byPixels(size.cx, size.cy, kBackground);
+            PixelCanvas byGdi(size.cx, size.cy, kBackground);
+            const RECT all{0, 0, size.cx, size.cy};
+            DrawStretchedFrame(dib.get(), byPixels.dc(), all, transparent);
+            DrawStretchedFrame(ddb.get(), byGdi.dc(), all, transparent);
+            for (int y = 0; y < size.cy; ++y) {
+                for (int x = 0; x < size.cx; ++x) {
+                    ASSERT_EQ(byPixels.Pixel(x, y), byGdi.Pixel(x, y))
+                        << size.cx << "x" << size.cy << " at " << x << "," << y;
+                }
             }
         }
     }
