@@ -22,3 +22,12 @@ if(benchmark_FOUND)
     target_link_libraries(${name} PRIVATE zelkova_core zelkova_warnings benchmark::benchmark ZLIB::ZLIB)
   endforeach()
 endif()
+
+# The generator of the built-in theme bitmaps: resources/themes/*.bmp and resources/kit.rc are its
+# committed output, and a unit test checks that regenerating them gives the same bytes.
+file(GLOB theme_generator_sources CONFIGURE_DEPENDS resources/generator/*.cpp)
+add_executable(zelkova_theme_generator ${theme_generator_sources})
+target_link_libraries(zelkova_theme_generator PRIVATE zelkova_core zelkova_warnings)
+add_dependencies(zelkova_unit_tests zelkova_theme_generator)
+target_compile_definitions(zelkova_unit_tests PRIVATE
+  ZELKOVA_THEME_GENERATOR="$<TARGET_FILE:zelkova_theme_generator>")

@@ -37,7 +37,8 @@ GlyphLayout LayOutGlyph(TButtonLayout layout, Size buttonSize, Size glyphSize, S
             break;
     }
     // Only the glyph moves here; the caption's drawing moves CaptionPos itself.
-    if (pressed) g = {g.x + 1, g.y + 1};
+    if (pressed)
+        g = {g.x + 1, g.y + 1};
     return result;
 }
 
@@ -57,8 +58,7 @@ Rect FocusRectangle(Size clientSize, int margin) {
 }
 
 bool IsOutsideButton(Point point, Size buttonSize) {
-    return point.x < 0 || point.y < 0 || point.x > buttonSize.width ||
-           point.y > buttonSize.height;
+    return point.x < 0 || point.y < 0 || point.x > buttonSize.width || point.y > buttonSize.height;
 }
 
 }  // namespace zelkova

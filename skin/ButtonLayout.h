@@ -21,9 +21,9 @@ inline constexpr Size kFallbackFaceSize{74, 21};
 inline constexpr int kButtonFaceFrames = 3;
 
 struct GlyphLayout {
-    Point glyph;       // top-left of the glyph image, with the pressed shift applied
-    Point caption;     // CaptionPos: the caption's drawing moves it itself when pressed
-    Size image;        // the size of one glyph image
+    Point glyph;             // top-left of the glyph image, with the pressed shift applied
+    Point caption;           // CaptionPos: the caption's drawing moves it itself when pressed
+    Size image;              // the size of one glyph image
     bool twoImages = false;  // enabled image left, disabled image right
     friend constexpr bool operator==(const GlyphLayout&, const GlyphLayout&) = default;
 };

@@ -35,7 +35,8 @@ Rect AtLeastOnePixel(Rect source, Size face) {
 
 const NinePartPiece* NinePartPlan::Find(NinePiece piece) const {
     for (const NinePartPiece& p : *this) {
-        if (p.piece == piece) return &p;
+        if (p.piece == piece)
+            return &p;
     }
     return nullptr;
 }
@@ -47,7 +48,8 @@ NinePartPlan PlanNinePart(Size faceSize, const Rect& destination) {
     const Rect& d = destination;
     const int dw = d.Width();
     const int dh = d.Height();
-    if (sw <= 0 || sh <= 0 || dw <= 0 || dh <= 0) return plan;
+    if (sw <= 0 || sh <= 0 || dw <= 0 || dh <= 0)
+        return plan;
 
     const int hsw = Halve(sw);
     const int hsh = Halve(sh);
@@ -68,13 +70,15 @@ NinePartPlan PlanNinePart(Size faceSize, const Rect& destination) {
     Rect br{d.right, d.bottom, d.right, d.bottom};
 
     auto corner = [&](NinePiece piece, bool drawn, Rect source, Rect target, Rect& placed) {
-        if (!drawn) return;
+        if (!drawn)
+            return;
         placed = target;
         plan.Add({piece, source, target});
     };
     auto stretched = [&](NinePiece piece, Rect source, Rect target) {
         target = ClampTo(target, d);  // the bottom edge's overlap must not leave the destination
-        if (target.IsEmpty()) return;
+        if (target.IsEmpty())
+            return;
         plan.Add({piece, AtLeastOnePixel(source, faceSize), target});
     };
 
@@ -90,8 +94,7 @@ NinePartPlan PlanNinePart(Size faceSize, const Rect& destination) {
     }
     corner(NinePiece::TopRight, rightW > 0 && topH > 0, {sw - rightW, 0, sw, topH},
            {d.right - rightW, d.top, d.right, d.top + topH}, tr);
-    corner(NinePiece::BottomRight, rightW > 0 && bottomH > 0,
-           {sw - rightW, sh - bottomH, sw, sh},
+    corner(NinePiece::BottomRight, rightW > 0 && bottomH > 0, {sw - rightW, sh - bottomH, sw, sh},
            {d.right - rightW, d.bottom - bottomH, d.right, d.bottom}, br);
     {
         const Rect target = ClampTo({tr.left, tr.bottom, tr.right, br.top}, d);

@@ -18,6 +18,7 @@ struct TableRow {
     Names names;      // bitmap entries
 };
 
+// clang-format off
 constexpr TableRow Bitmaps(Names names) { return {Kind::suiEntryBitmap, {}, names}; }
 constexpr TableRow Colors(Numbers colors) { return {Kind::suiEntryColor, colors, {}}; }
 constexpr TableRow Integers(Numbers values) { return {Kind::suiEntryInteger, values, {}}; }
@@ -94,6 +95,7 @@ constexpr std::array<TableRow, kThemeEntryCount> kBuiltInThemeTable{{
     /* 47 */ Integers({0, 0, 0, 0, 0}),
     /* 48 */ Colors({0xE7E7E7, 0xDEEBEF, 0xE8E8E8, 0xFBFBFB, 0xE7E7E7}),
 }};
+// clang-format on
 
 constexpr ThemeEntryValue kMissingEntry{Kind::suiEntryInteger, -1, {}};
 
@@ -106,7 +108,8 @@ ThemeEntryValue LookupThemeEntry(TsuiUIStyle style, int index) {
     }
     const TableRow& row = kBuiltInThemeTable[index - 1];
     const int column = masked - 1;
-    if (row.kind == Kind::suiEntryBitmap) return {row.kind, 0, row.names[column]};
+    if (row.kind == Kind::suiEntryBitmap)
+        return {row.kind, 0, row.names[column]};
     return {row.kind, row.numbers[column], {}};
 }
 
@@ -136,10 +139,12 @@ std::span<const std::string_view> BuiltInThemeBitmapNames() {
             for (int index = 1; index <= kThemeEntryCount; ++index) {
                 const std::string_view name =
                     ThemeBitmapName(static_cast<TsuiUIStyle>(style), index);
-                if (name.empty()) continue;
+                if (name.empty())
+                    continue;
                 bool seen = false;
                 for (std::string_view known : all) seen = seen || known == name;
-                if (!seen) all.push_back(name);
+                if (!seen)
+                    all.push_back(name);
             }
         }
         return all;
@@ -148,8 +153,10 @@ std::span<const std::string_view> BuiltInThemeBitmapNames() {
 }
 
 ThemeSourceChoice ResolveThemeSource(const FileThemeSource* fileTheme, TsuiUIStyle uiStyle) {
-    if (uiStyle != TsuiUIStyle::FromThemeFile) return {false, uiStyle};
-    if (fileTheme != nullptr && fileTheme->Ready()) return {true, uiStyle};
+    if (uiStyle != TsuiUIStyle::FromThemeFile)
+        return {false, uiStyle};
+    if (fileTheme != nullptr && fileTheme->Ready())
+        return {true, uiStyle};
     return {false, kFallbackUIStyle};
 }
 

@@ -18,10 +18,10 @@ TEST(GlyphLayout, EachLayoutPlacesGlyphAndCaption) {
     };
     // Width 75, height 25, spacing 4: halve() rounds toward zero.
     const Case cases[] = {
-        {TButtonLayout::blGlyphLeft, {14, 4}, {34, 6}},     // (75-47)/2, (25-16)/2; 14+16+4
-        {TButtonLayout::blGlyphRight, {45, 4}, {14, 6}},    // (75+27+4-16)/2; 45-27-4
-        {TButtonLayout::blGlyphTop, {29, -4}, {24, 16}},    // (25-33)/2 = -4; -4+16+4
-        {TButtonLayout::blGlyphBottom, {29, 13}, {24, -4}}, // (25+13+4-16)/2; 13-13-4
+        {TButtonLayout::blGlyphLeft, {14, 4}, {34, 6}},      // (75-47)/2, (25-16)/2; 14+16+4
+        {TButtonLayout::blGlyphRight, {45, 4}, {14, 6}},     // (75+27+4-16)/2; 45-27-4
+        {TButtonLayout::blGlyphTop, {29, -4}, {24, 16}},     // (25-33)/2 = -4; -4+16+4
+        {TButtonLayout::blGlyphBottom, {29, 13}, {24, -4}},  // (25+13+4-16)/2; 13-13-4
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.layout));

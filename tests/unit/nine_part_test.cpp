@@ -109,8 +109,8 @@ TEST(NinePart, NothingToDrawForEmptyFaceOrDestination) {
 // Every piece of every plan reads only inside the face and writes only inside the destination,
 // and together the pieces leave no pixel of the destination unpainted, however small it is.
 TEST(NinePart, PiecesStayInBoundsAndCoverTheDestination) {
-    const std::vector<Size> faces{kMacFrame, {18, 21}, {74, 21}, {77, 27}, {3, 3}, {1, 1},
-                                  {2, 2}, {40, 20}, {5, 1}, {1, 6}};
+    const std::vector<Size> faces{kMacFrame, {18, 21}, {74, 21}, {77, 27}, {3, 3},
+                                  {1, 1},    {2, 2},   {40, 20}, {5, 1},   {1, 6}};
     for (Size face : faces) {
         for (int w = 1; w <= 100; ++w) {
             for (int h = 1; h <= 40; h += (h < 8 ? 1 : 3)) {

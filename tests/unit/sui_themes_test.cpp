@@ -17,7 +17,9 @@ constexpr auto Protein = TsuiUIStyle::Protein;
 constexpr auto BlueGlass = TsuiUIStyle::BlueGlass;
 constexpr std::array kBuiltInStyles{MacOS, WinXP, DeepBlue, Protein, BlueGlass};
 
-TsuiUIStyle RawStyle(int value) { return static_cast<TsuiUIStyle>(value); }
+TsuiUIStyle RawStyle(int value) {
+    return static_cast<TsuiUIStyle>(value);
+}
 
 TEST(ThemeTable, ControlsReadTheDocumentedValues) {
     EXPECT_EQ(GetThemeColor(MacOS, teControlBorderColor), 0x7F7F7F);
@@ -57,8 +59,8 @@ TEST(ThemeTable, NumbersOfTheUnreadEntries) {
 }
 
 TEST(ThemeTable, KindsAreSharedByEveryStyle) {
-    const std::set<int> bitmaps{1, 3, 4, 5, 10, 11, 12, 24, 28, 29, 30, 32, 33, 34, 38, 39, 40,
-                                41, 42, 43, 45, 46};
+    const std::set<int> bitmaps{1,  3,  4,  5,  10, 11, 12, 24, 28, 29, 30,
+                                32, 33, 34, 38, 39, 40, 41, 42, 43, 45, 46};
     const std::set<int> booleans{2, 6};
     const std::set<int> integers{7, 8, 9, 13, 14, 17, 47};
     for (TsuiUIStyle style : kBuiltInStyles) {
@@ -73,14 +75,26 @@ TEST(ThemeTable, KindsAreSharedByEveryStyle) {
 }
 
 TEST(ThemeTable, BitmapNamesAreStylePrefixAndSuffix) {
-    const std::array<std::string, 5> prefixes{"MACOS", "WINXP", "DEEPBLUE", "PROTEIN",
-                                              "BLUEGLASS"};
+    const std::array<std::string, 5> prefixes{"MACOS", "WINXP", "DEEPBLUE", "PROTEIN", "BLUEGLASS"};
     const std::array<std::pair<int, const char*>, 18> suffixes{{
-        {1, "BUTTON"}, {3, "CHECKBOX"}, {4, "RADIOBUTTON"}, {5, "TITLEBTN"},
-        {10, "TITLE_LEFT"}, {11, "TITLE_CLIENT"}, {12, "TITLE_RIGHT"}, {24, "PROGRESSBAR"},
-        {28, "TRACKBAR_BAR"}, {29, "TRACKBAR_SLIDER"}, {30, "TRACKBAR_SLIDER_V"},
-        {32, "SCROLLBAR_BUTTON"}, {33, "SCROLLBAR_TRACK"}, {34, "CHECKLIST"}, {39, "TAB"},
-        {40, "TAB_LINE"}, {41, "SIDECHENNEL_HANDLE"}, {42, "SIDECHENNEL_BAR"},
+        {1, "BUTTON"},
+        {3, "CHECKBOX"},
+        {4, "RADIOBUTTON"},
+        {5, "TITLEBTN"},
+        {10, "TITLE_LEFT"},
+        {11, "TITLE_CLIENT"},
+        {12, "TITLE_RIGHT"},
+        {24, "PROGRESSBAR"},
+        {28, "TRACKBAR_BAR"},
+        {29, "TRACKBAR_SLIDER"},
+        {30, "TRACKBAR_SLIDER_V"},
+        {32, "SCROLLBAR_BUTTON"},
+        {33, "SCROLLBAR_TRACK"},
+        {34, "CHECKLIST"},
+        {39, "TAB"},
+        {40, "TAB_LINE"},
+        {41, "SIDECHENNEL_HANDLE"},
+        {42, "SIDECHENNEL_BAR"},
     }};
     for (std::size_t s = 0; s < kBuiltInStyles.size(); ++s) {
         for (const auto& [index, suffix] : suffixes) {
