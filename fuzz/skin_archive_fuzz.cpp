@@ -1,0 +1,38 @@
+// Any byte string as a skin archive, opened with the seeds' password and with none.
+#include <cstdint>
+#include <cstdlib>
+
+#include "skin/SkinArchive.h"
+
+namespace {
+
+// Counts what would be written, never more than the entry's recorded size.
+class CountingOutput final : public zelkova::OutputFile {
+public:
+    bool Write(std::span<const std::uint8_t> bytes) override {
+        written_ += bytes.size();
+        return true;
+    }
+    std::uint64_t BytesWritten() const override { return written_; }
+    void Close() override {}
+
+private:
+    std::uint64_t written_ = 0;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    zelkova::MemoryFile file(std::span<const std::uint8_t>(data, size));
+    const auto entry = zelkova::FindSkinEntry(file, "SKINDATA.SK2");
+    if (!entry) return 0;
+    for (const char* password : {"pw", ""}) {
+        CountingOutput output;
+        const auto outcome = zelkova::UnpackSkinEntry(file, *entry, output, password);
+        if (output.BytesWritten() > entry->uncompressedSize) std::abort();
+        if (outcome == zelkova::ExtractOutcome::Success &&
+            output.BytesWritten() != entry->uncompressedSize)
+            std::abort();
+    }
+    return 0;
+}
