@@ -8,8 +8,8 @@ endif()
 # libjpeg, cross-built by tools/setup from Debian's source package.
 set(ZELKOVA_JPEG_ROOT "${CMAKE_SOURCE_DIR}/build/cache/libjpeg-${CMAKE_SYSTEM_PROCESSOR}"
     CACHE PATH "Install prefix of libjpeg for this target")
-find_path(JPEG_INCLUDE jpeglib.h PATHS ${ZELKOVA_JPEG_ROOT}/include NO_DEFAULT_PATH REQUIRED)
-find_library(JPEG_LIB NAMES jpeg libjpeg.a PATHS ${ZELKOVA_JPEG_ROOT}/lib NO_DEFAULT_PATH REQUIRED)
+find_path(JPEG_INCLUDE jpeglib.h PATHS ${ZELKOVA_JPEG_ROOT}/include NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+find_library(JPEG_LIB NAMES jpeg libjpeg.a PATHS ${ZELKOVA_JPEG_ROOT}/lib NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 add_library(zelkova_jpeg STATIC IMPORTED)
 set_target_properties(zelkova_jpeg PROPERTIES IMPORTED_LOCATION ${JPEG_LIB}
                       INTERFACE_INCLUDE_DIRECTORIES ${JPEG_INCLUDE})
@@ -43,10 +43,12 @@ target_link_libraries(Zelkova PRIVATE zelkova_win zelkova_warnings)
 zelkova_add_resources(Zelkova)
 
 # Win32 test programs: each file is one program, run whole by one CTest test under Wine.
-file(GLOB win_test_support CONFIGURE_DEPENDS tests/support/*_win.cpp)
-add_library(zelkova_win_test_support STATIC ${win_test_support} tests/support/empty.cpp)
+file(GLOB win_test_support CONFIGURE_DEPENDS tests/support/*.cpp)
+add_library(zelkova_win_test_support STATIC ${win_test_support})
 target_include_directories(zelkova_win_test_support PUBLIC tests)
-target_link_libraries(zelkova_win_test_support PUBLIC zelkova_win GTest::gtest GTest::gmock
+# zlib (Debian's MinGW build) makes test fixtures: deflate streams and skin archives.
+find_library(ZELKOVA_TEST_ZLIB NAMES libz.a z REQUIRED)
+target_link_libraries(zelkova_win_test_support PUBLIC zelkova_win GTest::gtest GTest::gmock ${ZELKOVA_TEST_ZLIB}
                       PRIVATE zelkova_warnings)
 
 function(zelkova_win_program src)

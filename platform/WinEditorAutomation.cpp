@@ -1,0 +1,59 @@
+#include "platform/WinEditorAutomation.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+namespace zelkova {
+namespace {
+
+HWND Hwnd(WindowRef window) { return reinterpret_cast<HWND>(window); }
+WindowRef Ref(HWND window) { return reinterpret_cast<WindowRef>(window); }
+HANDLE Handle(ProcessRef process) { return reinterpret_cast<HANDLE>(process); }
+
+}  // namespace
+
+WindowRef WinEditorAutomation::FindTopLevelWindow(const char* className) {
+    return Ref(::FindWindowA(className, nullptr));
+}
+
+ProcessRef WinEditorAutomation::StartProcess(const EditorStartRecord& record) {
+    SHELLEXECUTEINFOA info;
+    ZeroMemory(&info, sizeof info);
+    info.cbSize = sizeof info;
+    info.fMask = record.Mask;
+    info.hwnd = nullptr;
+    info.lpVerb = record.Verb;
+    info.lpFile = record.File;
+    info.lpParameters = nullptr;
+    info.lpDirectory = nullptr;
+    info.nShow = record.Show;
+    ::ShellExecuteExA(&info);
+    return reinterpret_cast<ProcessRef>(info.hProcess);
+}
+
+void WinEditorAutomation::WaitForInputIdle(ProcessRef process, std::uint32_t milliseconds) {
+    ::WaitForInputIdle(Handle(process), milliseconds);
+}
+
+bool WinEditorAutomation::HasProcessExited(ProcessRef process) {
+    return ::WaitForSingleObject(Handle(process), 0) == WAIT_OBJECT_0;
+}
+
+void WinEditorAutomation::CloseProcess(ProcessRef process) { ::CloseHandle(Handle(process)); }
+
+void WinEditorAutomation::ShowWindow(WindowRef window, int command) { ::ShowWindow(Hwnd(window), command); }
+
+WindowRef WinEditorAutomation::FindChildWindow(WindowRef parent, const char* className) {
+    return Ref(::FindWindowExA(Hwnd(parent), nullptr, className, nullptr));
+}
+
+void WinEditorAutomation::SetForegroundWindow(WindowRef window) { ::SetForegroundWindow(Hwnd(window)); }
+
+void WinEditorAutomation::SendWindowMessage(WindowRef window, std::uint32_t message, std::uintptr_t wParam,
+                                      std::intptr_t lParam) {
+    ::SendMessageA(Hwnd(window), message, wParam, lParam);
+}
+
+void WinEditorAutomation::Sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
+
+}  // namespace zelkova

@@ -1,0 +1,96 @@
+// A stand-in for the Registry Editor: a top-level window of the editor's class with a tree
+// pane and a list pane as direct children. Every message the panes are sent, and every show
+// request of the top window, is appended as one line to the file named by the environment
+// variable ZELKOVA_FAKE_EDITOR_LOG, so that a test can read exactly what a jump sent.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+HANDLE g_log = INVALID_HANDLE_VALUE;
+
+void Log(const std::string& line) {
+    if (g_log == INVALID_HANDLE_VALUE) return;
+    const std::string text = line + "\n";
+    DWORD written = 0;
+    WriteFile(g_log, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+}
+
+std::string Hex(unsigned long long v) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%llx", v);
+    return buffer;
+}
+
+LRESULT CALLBACK PaneProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const char* pane = reinterpret_cast<const char*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (pane && (message == WM_KEYDOWN || message == WM_CHAR || message == WM_KEYUP)) {
+        std::string line = std::string(pane) + (message == WM_KEYDOWN ? " key " : message == WM_CHAR ? " char " : " keyup ");
+        line += Hex(wParam);
+        if (lParam != 0) line += " lParam " + Hex(static_cast<unsigned long long>(lParam));
+        Log(line);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SHOWWINDOW:
+            if (wParam) Log("show");
+            break;
+        case WM_SIZE:
+            if (wParam == SIZE_RESTORED) Log("restored");
+            break;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND MakePane(HWND parent, const char* className, const char* name, int top) {
+    HWND pane = CreateWindowExA(0, className, name, WS_CHILD | WS_VISIBLE | WS_BORDER, 0, top, 300, 100, parent,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetWindowLongPtrA(pane, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(name));
+    return pane;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+    char path[MAX_PATH] = {};
+    if (GetEnvironmentVariableA("ZELKOVA_FAKE_EDITOR_LOG", path, MAX_PATH) > 0)
+        g_log = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    Log("started " + std::to_string(GetCurrentProcessId()));
+
+    WNDCLASSA pane{};
+    pane.lpfnWndProc = PaneProc;
+    pane.hInstance = instance;
+    for (const char* name : {"SysTreeView32", "SysListView32"}) {
+        pane.lpszClassName = name;
+        RegisterClassA(&pane);
+    }
+    WNDCLASSA top{};
+    top.lpfnWndProc = EditorProc;
+    top.hInstance = instance;
+    top.lpszClassName = "RegEdit_RegEdit";
+    RegisterClassA(&top);
+
+    HWND editor = CreateWindowExA(0, "RegEdit_RegEdit", "Stand-in Registry Editor", WS_OVERLAPPEDWINDOW, 40, 40,
+                                  320, 260, nullptr, nullptr, instance, nullptr);
+    MakePane(editor, "SysTreeView32", "tree", 0);
+    MakePane(editor, "SysListView32", "list", 110);
+    ShowWindow(editor, show);
+
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    if (g_log != INVALID_HANDLE_VALUE) CloseHandle(g_log);
+    return 0;
+}

@@ -1,0 +1,86 @@
+#include "support/WinProcess_win.h"
+
+#include <fstream>
+#include <sstream>
+#include <utility>
+#include <vector>
+
+namespace zelkova::testing {
+
+ChildProcess ChildProcess::Start(const std::string& commandLine) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
+    mutableLine.push_back('\0');
+    ChildProcess child;
+    if (!CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        return child;
+    CloseHandle(info.hThread);
+    child.process_ = info.hProcess;
+    child.id_ = info.dwProcessId;
+    return child;
+}
+
+ChildProcess::ChildProcess(ChildProcess&& other) noexcept
+    : process_(std::exchange(other.process_, nullptr)), id_(std::exchange(other.id_, 0)) {}
+
+ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
+    if (this != &other) {
+        Terminate();
+        process_ = std::exchange(other.process_, nullptr);
+        id_ = std::exchange(other.id_, 0);
+    }
+    return *this;
+}
+
+ChildProcess::~ChildProcess() { Terminate(); }
+
+bool ChildProcess::HasExited() const { return !process_ || WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; }
+
+void ChildProcess::Terminate() {
+    if (!process_) return;
+    if (!HasExited()) {
+        TerminateProcess(process_, 1);
+        WaitForSingleObject(process_, 5000);
+    }
+    CloseHandle(std::exchange(process_, nullptr));
+}
+
+std::string ProgramFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+std::string WindowText(HWND window) {
+    char buffer[4096] = {};
+    GetWindowTextA(window, buffer, sizeof buffer);
+    return buffer;
+}
+
+std::string ClassName(HWND window) {
+    char buffer[256] = {};
+    GetClassNameA(window, buffer, sizeof buffer);
+    return buffer;
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+HWND FindProcessWindow(DWORD processId, const char* className, const char* title) {
+    HWND window = nullptr;
+    while ((window = FindWindowExA(nullptr, window, className, title)) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId) return window;
+    }
+    return nullptr;
+}
+
+}  // namespace zelkova::testing
