@@ -326,7 +326,20 @@ InflateStatus Inflater::HuffmanBlock(HuffmanTableView literal, HuffmanTableView 
         } else if (dist == 1) {
             std::memset(out, *from, length);
         } else {
-            for (std::size_t i = 0; i < length; ++i) out[i] = from[i];
+            // Short periods (pixels of 2 to 7 bytes): write the pattern byte by byte until a
+            // whole number of periods of at least eight bytes lies behind, then copy words
+            // from that far back, which repeats the same pattern.
+            const std::size_t reach = dist * ((kCopySlack + dist - 1) / dist);
+            const std::size_t head = std::min(length, reach - dist);
+            for (std::size_t i = 0; i < head; ++i) out[i] = from[i];
+            std::uint8_t* const end = out + length;
+            out += head;
+            from = out - reach;
+            while (out < end) {
+                std::memcpy(out, from, 8);
+                out += 8;
+                from += 8;
+            }
         }
     }
 }
