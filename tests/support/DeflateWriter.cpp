@@ -22,9 +22,9 @@ constexpr std::array<std::uint8_t, 19> kCodeLengthOrder = {16, 17, 18, 0, 8,  7,
 
 }  // namespace
 
-void BitWriter::Put(std::uint32_t value, unsigned count) {
+void BitWriter::Put(std::uint64_t value, unsigned count) {
     for (unsigned i = 0; i < count; ++i) {
-        pending_ |= ((value >> i) & 1u) << pendingBits_;
+        pending_ |= static_cast<std::uint32_t>((value >> i) & 1u) << pendingBits_;
         if (++pendingBits_ == 8) {
             bytes_.push_back(static_cast<std::uint8_t>(pending_));
             pending_ = 0;

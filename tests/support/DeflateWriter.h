@@ -10,7 +10,7 @@ namespace zelkova::testing {
 // Bits least significant first, as Deflate packs them.
 class BitWriter {
 public:
-    void Put(std::uint32_t value, unsigned count);
+    void Put(std::uint64_t value, unsigned count);  // count up to 64
     // A Huffman code, whose bits go most significant first.
     void PutCode(std::uint32_t code, unsigned length);
     void AlignToByte();
