@@ -1,0 +1,40 @@
+#include "favourites/ProfileRules.h"
+
+namespace zelkova {
+
+namespace {
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+}  // namespace
+
+std::string_view TrimProfileBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+std::string ProfileNameKey(std::string_view name) {
+    std::string key(name);
+    for (char& c : key) c = AsciiLower(c);
+    return key;
+}
+
+std::string ProfileValueAsRead(std::string_view stored) {
+    std::string_view value = TrimProfileBlanks(stored);
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+        value = value.substr(1, value.size() - 2);
+    }
+    return std::string(value.substr(0, ProfileMaxValueLength));
+}
+
+std::string ProfileDefaultAsRead(std::string_view defaultValue) {
+    while (!defaultValue.empty() && IsBlank(defaultValue.back())) defaultValue.remove_suffix(1);
+    return std::string(defaultValue.substr(0, ProfileMaxValueLength));
+}
+
+std::string_view ProfileTextForLine(std::string_view text) {
+    return text.substr(0, text.find_first_of(std::string_view("\r\n\0", 3)));
+}
+
+}  // namespace zelkova

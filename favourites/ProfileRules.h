@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace zelkova {
+
+// The text rules shared by every implementation of ProfileFile.
+
+// The Windows read buffer holds 2048 characters with the terminating zero.
+inline constexpr size_t ProfileReadBufferSize = 2048;
+inline constexpr size_t ProfileMaxValueLength = ProfileReadBufferSize - 1;
+
+// Blanks of a line: space and tab.
+std::string_view TrimProfileBlanks(std::string_view text);
+// The key used to look a name up in any ASCII case.
+std::string ProfileNameKey(std::string_view name);
+
+// A stored value as a read returns it: blanks trimmed, then one matching pair of single or
+// double quotation marks removed, then cut to 2047 characters.
+std::string ProfileValueAsRead(std::string_view stored);
+// A caller's default as a read returns it: trailing blanks go, as with the Windows functions.
+std::string ProfileDefaultAsRead(std::string_view defaultValue);
+
+// A value or name as it may be written. Only the part before the first line break (or zero)
+// is kept: the rest would otherwise become lines of the file of its own, free to pose as
+// sections and keys.
+std::string_view ProfileTextForLine(std::string_view text);
+
+}  // namespace zelkova
