@@ -143,6 +143,12 @@ void Control::ParentColorChanged() {
     ColorChanged();
 }
 
+void Control::SetAlign(Align align) {
+    if (align == align_) return;
+    align_ = align;
+    if (parent_ != nullptr) parent_->AlignControls();
+}
+
 void Control::SetBiDiMode(BiDiMode mode) {
     if (mode == biDiMode_) return;
     biDiMode_ = mode;

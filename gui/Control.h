@@ -40,6 +40,10 @@ inline constexpr int kModalCancel = 2;
 
 enum class BiDiMode : std::uint8_t { LeftToRight, RightToLeft };
 
+// Where the parent places a control: nowhere in particular (its own bounds), or against one
+// edge of what is left of the parent's child area, or filling the rest.
+enum class Align : std::uint8_t { None, Top, Bottom, Left, Right, Client };
+
 // What any object bound to an action implements: it takes the action's state when it changes.
 class ActionClient {
 public:
@@ -99,6 +103,9 @@ public:
 
     CursorId Cursor() const { return cursor_; }
     virtual void SetCursor(CursorId cursor) { cursor_ = cursor; }
+
+    Align GetAlign() const { return align_; }
+    void SetAlign(Align align);
 
     BiDiMode GetBiDiMode() const { return biDiMode_; }
     void SetBiDiMode(BiDiMode mode);
@@ -190,8 +197,15 @@ private:
     bool parentColor_ = false;
     CursorId cursor_ = kCursorDefault;
     BiDiMode biDiMode_ = BiDiMode::LeftToRight;
+    Align align_ = Align::None;
     PopupMenu* popupMenu_ = nullptr;
     Action* action_ = nullptr;
+};
+
+template <>
+struct EnumNames<Align> {
+    static constexpr const char* kNames[] = {"alNone",  "alTop",   "alBottom",
+                                             "alLeft", "alRight", "alClient"};
 };
 
 template <>

@@ -201,6 +201,7 @@ void WinControl::InsertControl(Control* control) {
     if (windowed != nullptr) tabList_.push_back(windowed);
     control->ParentFontChanged();
     control->ParentColorChanged();
+    if (control->GetAlign() != Align::None) AlignControls();
     if (windowed == nullptr) {
         control->Invalidate();
     } else if (handle_ != nullptr) {
@@ -223,6 +224,37 @@ void WinControl::RemoveControl(Control* control) {
     if (hoverChild_ == control) hoverChild_ = nullptr;
     if (pressedChild_ == control) pressedChild_ = nullptr;
     control->parent_ = nullptr;
+}
+
+void WinControl::AlignControls() {
+    Rect area = AdjustClientRect();
+    for (Control* child : controls_) {
+        if (child->GetAlign() == Align::None || !child->Visible()) continue;
+        Rect place = child->BoundsRect();
+        const int width = child->Width();
+        const int height = child->Height();
+        switch (child->GetAlign()) {
+            case Align::Top:
+                place = Rect{area.left, area.top, area.right, area.top + height};
+                area.top = place.bottom;
+                break;
+            case Align::Bottom:
+                place = Rect{area.left, area.bottom - height, area.right, area.bottom};
+                area.bottom = place.top;
+                break;
+            case Align::Left:
+                place = Rect{area.left, area.top, area.left + width, area.bottom};
+                area.left = place.right;
+                break;
+            case Align::Right:
+                place = Rect{area.right - width, area.top, area.right, area.bottom};
+                area.right = place.left;
+                break;
+            case Align::Client: place = area; break;
+            case Align::None: break;
+        }
+        child->SetBounds(place.left, place.top, std::max(place.Width(), 0), std::max(place.Height(), 0));
+    }
 }
 
 int WinControl::TabOrder() const {
@@ -286,10 +318,15 @@ void WinControl::SetFocus() {
 // --- State reaching the window ------------------------------------------------------------
 
 void WinControl::SetBounds(int left, int top, int width, int height) {
+    const bool resized = width != Width() || height != Height();
     Control::SetBounds(left, top, width, height);
     if (handle_ != nullptr) {
         SetWindowPos(handle_, nullptr, left, top, width, height,
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    }
+    if (resized) {
+        AlignControls();
+        Resized();
     }
 }
 
@@ -469,7 +506,12 @@ void WinControl::WndProc(Message& message) {
                 bounds.right = bounds.left + position->cx;
                 bounds.bottom = bounds.top + position->cy;
             }
+            const bool resized = bounds.Width() != Width() || bounds.Height() != Height();
             Control::SetBounds(bounds.left, bounds.top, bounds.Width(), bounds.Height());
+            if (resized) {
+                AlignControls();
+                Resized();
+            }
             break;
         }
         case WM_SETFOCUS: {

@@ -83,6 +83,8 @@ public:
 
     // The area aligned children are placed in.
     virtual Rect AdjustClientRect() const { return ClientRect(); }
+    // Places the children that have an alignment, in creation order, within that area.
+    void AlignControls();
     // Paints the window into dc: the control's own Paint, then its children without a window.
     void PaintWindow(HDC dc);
     void PaintControls(HDC dc);
@@ -108,6 +110,8 @@ protected:
     virtual void CreateParams(struct CreateParams& params);
     // The window exists (children not yet made).
     virtual void HandleCreated() {}
+    // The window's size changed.
+    virtual void Resized() {}
     // Whether the window should paint itself with Paint (our own classes) or is painted by
     // its system class.
     bool OwnClass() const { return !systemClass_; }

@@ -1,0 +1,70 @@
+#include "support/GuiTesting_win.h"
+
+namespace zelkova::gui_testing {
+
+Application& TestApplication() {
+    static Application* app = [] {
+        auto* created = new Application();  // lives until the program ends
+        created->SetTitle("Free Zelkova");
+        return created;
+    }();
+    return *app;
+}
+
+void PumpPending() { TestApplication().ProcessMessages(); }
+
+void PumpFor(std::chrono::milliseconds duration) {
+    PumpUntil([] { return false; }, duration);
+}
+
+bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+    Application& app = TestApplication();
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!done()) {
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= deadline) return done();
+        app.ProcessMessages();
+        app.Idle();
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE,
+                                  static_cast<DWORD>(std::min<long long>(left.count(), 10)),
+                                  QS_ALLINPUT);
+    }
+    return true;
+}
+
+void PostAndPump(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    PostMessageA(window, msg, wParam, lParam);
+    PumpPending();
+}
+
+LPARAM KeyData(WPARAM key, bool up, bool alt) {
+    LPARAM data = 1 | (static_cast<LPARAM>(MapVirtualKeyA(static_cast<UINT>(key), 0)) << 16);
+    if (alt) data |= kAltKeyData;
+    if (up) data |= (1L << 30) | (1L << 31);
+    return data;
+}
+
+LPARAM PointData(int x, int y) {
+    return static_cast<LPARAM>((static_cast<unsigned>(y) << 16) | (static_cast<unsigned>(x) & 0xFFFF));
+}
+
+RecordingMessageBox::RecordingMessageBox() { TestApplication().SetMessageBoxSink(this); }
+
+RecordingMessageBox::~RecordingMessageBox() { TestApplication().SetMessageBoxSink(nullptr); }
+
+int RecordingMessageBox::Show(HWND owner, const std::string& text, const std::string& caption,
+                              UINT flags) {
+    boxes.push_back(RecordedBox{owner, text, caption, flags});
+    if (watchedForm != nullptr) formEnabledDuringBox.push_back(IsWindowEnabled(watchedForm) != FALSE);
+    return IDOK;
+}
+
+TestForm::TestForm(int width, int height) : Form(nullptr) {
+    TestApplication();
+    SetBorderStyle(FormBorderStyle::Single);
+    SetClientSize(width, height);
+    SetBounds(40, 40, Width(), Height());
+}
+
+}  // namespace zelkova::gui_testing
