@@ -54,9 +54,12 @@ std::string ProgramFolder() {
     return folder.substr(0, folder.find_last_of('\\') + 1);
 }
 
+// WM_GETTEXT itself: GetWindowTextA does not ask a control of another process for its text.
 std::string WindowText(HWND window) {
     char buffer[4096] = {};
-    GetWindowTextA(window, buffer, sizeof buffer);
+    DWORD_PTR length = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000,
+                        &length);
     return buffer;
 }
 

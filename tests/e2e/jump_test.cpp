@@ -1,0 +1,94 @@
+#include "jump/EditorNavigation.h"
+
+#include "support/RecordingEditor.h"
+#include "support/ZelkovaApp_win.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace zelkova {
+namespace {
+
+using namespace zelkova::testing;
+
+std::vector<std::string> PaneMessages(const std::string& log) {
+    std::vector<std::string> messages;
+    std::istringstream in(log);
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind("tree ", 0) == 0 || line.rfind("list ", 0) == 0) messages.push_back(line);
+    return messages;
+}
+
+std::vector<std::string> ExpectedMessages(const KeyJumpRequest& request) {
+    RecordingEditor recorder;
+    NavigateRegistryEditor(request, recorder);
+    std::vector<std::string> messages;
+    for (const std::string& call : recorder.Calls)
+        if (call.rfind("tree ", 0) == 0 || call.rfind("list ", 0) == 0) messages.push_back(call);
+    return messages;
+}
+
+class JumpEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char temp[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, temp);
+        logPath = std::string(temp) + "zelkova_e2e_editor_" + std::to_string(GetCurrentProcessId()) + ".log";
+        DeleteFileA(logPath.c_str());
+        SetEnvironmentVariableA("ZELKOVA_FAKE_EDITOR_LOG", logPath.c_str());
+        editor = ChildProcess::Start("\"" + ProgramFolder() + "fake_regedit.exe\"");
+        ASSERT_TRUE(WaitForWindow([&] { return FindProcessWindow(editor.Id(), "RegEdit_RegEdit"); }));
+        ASSERT_TRUE(app.Started()) << "Zelkova.exe showed no main window";
+        ASSERT_NE(app.JumpField(), nullptr);
+        ASSERT_NE(app.JumpButton(), nullptr);
+    }
+    void TearDown() override { DeleteFileA(logPath.c_str()); }
+
+    void Jump(const std::string& text) {
+        app.SetJumpText(text);
+        ZelkovaApp::Click(app.JumpButton());
+    }
+
+    std::string logPath;
+    ChildProcess editor;
+    ZelkovaApp app;
+};
+
+TEST_F(JumpEndToEnd, MainWindowHasItsClassCaptionAndClientSize) {
+    EXPECT_EQ(WindowText(app.Main()), "Free Zelkova");
+    RECT client{};
+    GetClientRect(app.Main(), &client);
+    EXPECT_EQ(client.right, 513);
+    EXPECT_EQ(client.bottom, 397);
+}
+
+TEST_F(JumpEndToEnd, WrongTextShowsTheFailureMessage) {
+    for (const char* text : {"Software\\Microsoft", "xxHKyy\\Software"}) {
+        Jump(text);
+        HWND box = app.WaitForMessageBox();
+        ASSERT_NE(box, nullptr) << text;
+        EXPECT_EQ(ZelkovaApp::MessageBoxText(box), "Please check whether the registry key or value exist.");
+        ZelkovaApp::CloseMessageBox(box);
+        EXPECT_EQ(WindowText(app.JumpField()), text) << "the field keeps its text";
+    }
+    EXPECT_TRUE(PaneMessages(ReadWholeFile(logPath)).empty());
+}
+
+TEST_F(JumpEndToEnd, RootWithoutBackslashDoesNothing) {
+    Jump("HKCU");
+    EXPECT_EQ(app.WaitForMessageBox(std::chrono::milliseconds(1500)), nullptr);
+    EXPECT_TRUE(PaneMessages(ReadWholeFile(logPath)).empty());
+}
+
+TEST_F(JumpEndToEnd, ExistingKeyDrivesTheEditor) {
+    Jump("hkcu\\Software\\Wine");
+    const std::vector<std::string> expected = ExpectedMessages({"HKEY_CURRENT_USER", "Software\\Wine", ""});
+    EXPECT_TRUE(WaitUntil([&] { return PaneMessages(ReadWholeFile(logPath)).size() >= expected.size(); }));
+    EXPECT_THAT(PaneMessages(ReadWholeFile(logPath)), ::testing::ElementsAreArray(expected));
+    EXPECT_EQ(app.WaitForMessageBox(std::chrono::milliseconds(200)), nullptr);
+}
+
+}  // namespace
+}  // namespace zelkova
