@@ -31,16 +31,16 @@ inline constexpr std::uintptr_t kVkDown = 0x28;
 class EditorAutomation {
 public:
     virtual ~EditorAutomation() = default;
-    virtual WindowRef FindWindow(const char* className) = 0;
+    virtual WindowRef FindTopLevelWindow(const char* className) = 0;
     // Returns the started process, or 0 when the shell gave none.
-    virtual ProcessRef ShellExecuteEx(const EditorStartRecord& record) = 0;
+    virtual ProcessRef StartProcess(const EditorStartRecord& record) = 0;
     virtual void WaitForInputIdle(ProcessRef process, std::uint32_t milliseconds) = 0;
     virtual bool HasProcessExited(ProcessRef process) = 0;
     virtual void CloseProcess(ProcessRef process) = 0;
     virtual void ShowWindow(WindowRef window, int command) = 0;
     virtual WindowRef FindChildWindow(WindowRef parent, const char* className) = 0;
     virtual void SetForegroundWindow(WindowRef window) = 0;
-    virtual void SendMessage(WindowRef window, std::uint32_t message, std::uintptr_t wParam,
+    virtual void SendWindowMessage(WindowRef window, std::uint32_t message, std::uintptr_t wParam,
                              std::intptr_t lParam) = 0;
     virtual void Sleep(std::uint32_t milliseconds) = 0;
 };

@@ -4,26 +4,26 @@ namespace zelkova {
 namespace {
 
 void SendKey(EditorAutomation& editor, WindowRef pane, std::uintptr_t virtualKey) {
-    editor.SendMessage(pane, kWmKeyDown, virtualKey, 0);
+    editor.SendWindowMessage(pane, kWmKeyDown, virtualKey, 0);
 }
 
 // The byte value, zero-extended: characters above 0x7F must not turn into huge wParams.
 void SendChar(EditorAutomation& editor, WindowRef pane, char c) {
-    editor.SendMessage(pane, kWmChar, static_cast<unsigned char>(c), 0);
+    editor.SendWindowMessage(pane, kWmChar, static_cast<unsigned char>(c), 0);
 }
 
 WindowRef StartEditor(EditorAutomation& editor) {
     const EditorStartRecord record{kSeeMaskNoCloseProcess, "open", kEditorFile, kSwShowNormal};
-    const ProcessRef process = editor.ShellExecuteEx(record);
+    const ProcessRef process = editor.StartProcess(record);
     editor.WaitForInputIdle(process, kEditorIdleWaitMs);
-    WindowRef window = editor.FindWindow(kEditorWindowClass);
+    WindowRef window = editor.FindTopLevelWindow(kEditorWindowClass);
     // The editor often shows its window only after the idle wait; keep looking for a while
     // rather than dropping the first jump on the floor.
     for (std::uint32_t waited = 0; !window && process && waited < kEditorPollLimitMs;
          waited += kEditorPollIntervalMs) {
         if (editor.HasProcessExited(process)) break;
         editor.Sleep(kEditorPollIntervalMs);
-        window = editor.FindWindow(kEditorWindowClass);
+        window = editor.FindTopLevelWindow(kEditorWindowClass);
     }
     if (process) editor.CloseProcess(process);
     return window;
@@ -42,7 +42,7 @@ void NavigateRegistryEditor(const KeyJumpRequest& request, EditorAutomation& edi
     if (request.KeyPath.empty()) return;
     const std::string typed = TypedPath(request);
 
-    WindowRef window = editor.FindWindow(kEditorWindowClass);
+    WindowRef window = editor.FindTopLevelWindow(kEditorWindowClass);
     if (!window) window = StartEditor(editor);
     if (!window) return;
     editor.ShowWindow(window, kSwShowNormal);

@@ -29,7 +29,7 @@ std::string Message(std::uint32_t message, std::uintptr_t wParam, std::intptr_t 
 
 }  // namespace
 
-WindowRef RecordingEditor::FindWindow(const char* className) {
+WindowRef RecordingEditor::FindTopLevelWindow(const char* className) {
     Calls.push_back(std::string("FindWindow ") + className);
     ++Looks;
     if (Running) return kEditor;
@@ -42,7 +42,7 @@ WindowRef RecordingEditor::FindWindow(const char* className) {
     return 0;
 }
 
-ProcessRef RecordingEditor::ShellExecuteEx(const EditorStartRecord& record) {
+ProcessRef RecordingEditor::StartProcess(const EditorStartRecord& record) {
     Calls.push_back(std::string("ShellExecuteEx ") + record.Verb + " " + record.File);
     LastStart = record;
     started_ = true;
@@ -78,7 +78,7 @@ void RecordingEditor::SetForegroundWindow(WindowRef window) {
     Calls.push_back("SetForegroundWindow " + Name(window));
 }
 
-void RecordingEditor::SendMessage(WindowRef window, std::uint32_t message, std::uintptr_t wParam,
+void RecordingEditor::SendWindowMessage(WindowRef window, std::uint32_t message, std::uintptr_t wParam,
                                   std::intptr_t lParam) {
     Calls.push_back(Name(window) + " " + Message(message, wParam, lParam));
 }

@@ -25,15 +25,15 @@ public:
     int Looks = 0, Polls = 0, ProcessesClosed = 0;
     std::uint32_t SleptMs = 0;
 
-    WindowRef FindWindow(const char* className) override;
-    ProcessRef ShellExecuteEx(const EditorStartRecord& record) override;
+    WindowRef FindTopLevelWindow(const char* className) override;
+    ProcessRef StartProcess(const EditorStartRecord& record) override;
     void WaitForInputIdle(ProcessRef process, std::uint32_t milliseconds) override;
     bool HasProcessExited(ProcessRef process) override;
     void CloseProcess(ProcessRef process) override;
     void ShowWindow(WindowRef window, int command) override;
     WindowRef FindChildWindow(WindowRef parent, const char* className) override;
     void SetForegroundWindow(WindowRef window) override;
-    void SendMessage(WindowRef window, std::uint32_t message, std::uintptr_t wParam,
+    void SendWindowMessage(WindowRef window, std::uint32_t message, std::uintptr_t wParam,
                      std::intptr_t lParam) override;
     void Sleep(std::uint32_t milliseconds) override;
 
