@@ -1,0 +1,51 @@
+// The application's own loop: running a main form until it closes, and a close whose handler
+// fails (a settings file that cannot be written) being reported with the form left open.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "gui/Timer.h"
+#include "support/GuiTesting_win.h"
+
+namespace zelkova {
+namespace {
+
+using gui_testing::RecordingMessageBox;
+using gui_testing::TestForm;
+
+TEST(ApplicationRun, AFailedCloseIsReportedAndTheNextCloseEndsTheLoop) {
+    Application& app = gui_testing::TestApplication();
+    RecordingMessageBox boxes;
+    TestForm main;
+    int closeAttempts = 0;
+    main.OnClose = [&](Component*, CloseAction&) {
+        if (++closeAttempts == 1) throw std::runtime_error("Unable to write to C:\\x\\options.ini");
+    };
+    bool visibleAfterFailedClose = false;
+    int ticks = 0;
+    Timer& timer = Make<Timer>(main);
+    timer.SetInterval(40);
+    timer.SetOnTimer([&](Component*) {
+        ++ticks;
+        if (ticks == 1) PostMessageA(main.Handle(), WM_CLOSE, 0, 0);
+        if (ticks == 2) {
+            visibleAfterFailedClose = IsWindowVisible(main.Handle()) != FALSE;
+            PostMessageA(main.Handle(), WM_CLOSE, 0, 0);
+        }
+    });
+    app.Run(main);
+    EXPECT_TRUE(app.Terminated());
+    EXPECT_EQ(app.MainForm(), &main);
+    EXPECT_EQ(closeAttempts, 2);
+    EXPECT_TRUE(visibleAfterFailedClose);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "Unable to write to C:\\x\\options.ini.");
+    EXPECT_EQ(boxes.boxes[0].caption, "Free Zelkova");
+    // The application window carries the title.
+    char title[64] = {};
+    GetWindowTextA(app.Handle(), title, sizeof(title));
+    EXPECT_STREQ(title, "Free Zelkova");
+}
+
+}  // namespace
+}  // namespace zelkova
