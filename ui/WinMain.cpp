@@ -1,53 +1,59 @@
-#include "ui/MainWindow.h"
-#include "ui/Product.h"
-
+// The process: the application object with its hidden application window, COM for the user
+// interface thread, the title, the main window, and the message loop that shows it.
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
 
+#include "favourites/Global.h"
+#include "gui/Application.h"
+#include "platform/WinClipboard.h"
+#include "platform/WinEditorAutomation.h"
+#include "platform/WinProfileFile.h"
+#include "platform/WinRegistry.h"
+#include "platform/WinSettingsEnvironment.h"
+#include "skin/SUIURLLabel_win.h"
+#include "ui/FailureMessage.h"
+#include "ui/Main.h"
+#include "ui/Product.h"
+
 namespace {
 
-// The hidden window that owns every other window and carries the taskbar button.
-HWND CreateApplicationWindow(HINSTANCE instance) {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, "MAINICON");
-    wc.lpszClassName = "TZelkovaApplication";
-    RegisterClassExA(&wc);
-    const int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
-    return CreateWindowExA(0, wc.lpszClassName, zelkova::kAppTitle,
-                           WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0, 0,
-                           nullptr, nullptr, instance, nullptr);
-}
-
-struct ComScope {
-    ComScope() { CoInitialize(nullptr); }
-    ~ComScope() { CoUninitialize(); }
+class ComScope {
+public:
+    ComScope() : initialised_(SUCCEEDED(CoInitialize(nullptr))) {}
+    ~ComScope() {
+        if (initialised_) CoUninitialize();
+    }
     ComScope(const ComScope&) = delete;
     ComScope& operator=(const ComScope&) = delete;
+
+private:
+    bool initialised_;
 };
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
-    ComScope com;
-    HWND application = CreateApplicationWindow(instance);
-    int exitCode = 0;
-    {
-        zelkova::MainWindow main(instance, application);
-        main.Show();
-        MSG message;
-        while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-            if (IsDialogMessageA(main.Handle(), &message)) continue;
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        exitCode = static_cast<int>(message.wParam);
+    try {
+        zelkova::Application application;
+        ComScope com;
+        application.SetTitle(zelkova::kAppTitle);
+
+        zelkova::WinRegistryAccess registry;
+        zelkova::WinEditorAutomation editor;
+        zelkova::ApplicationFailureNotifier notifier;
+        zelkova::SystemUrlShell shell;
+        zelkova::WinClipboard clipboard(application.Handle());
+        zelkova::WinSettingsEnvironment environment(application.Handle());
+        const zelkova::SettingsFile settings(environment, zelkova::OpenWinProfileFile);
+
+        zelkova::TfrmMain main({registry, editor, notifier, shell, clipboard, settings});
+        application.Run(main);
+    } catch (...) {
+        zelkova::HandleException();
+        return 1;
     }
-    DestroyWindow(application);
-    return exitCode;
+    return 0;
 }
