@@ -13,10 +13,6 @@ std::string_view TrimLeadingBlanks(std::string_view text) {
     return text;
 }
 
-bool HasLineBreak(std::string_view text) {
-    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
-}
-
 // A header is "[name]" after optional blanks; anything after the "]" is ignored.
 std::optional<std::string> HeaderName(std::string_view line) {
     const std::string_view rest = TrimLeadingBlanks(line);
@@ -24,15 +20,6 @@ std::optional<std::string> HeaderName(std::string_view line) {
     const size_t close = rest.find(']');
     if (close == std::string_view::npos) return std::nullopt;
     return std::string(TrimProfileBlanks(rest.substr(1, close - 1)));
-}
-
-bool IsSectionNameWritable(std::string_view name) {
-    return !HasLineBreak(name) && name.find(']') == std::string_view::npos;
-}
-
-bool IsKeyNameWritable(std::string_view name) {
-    if (HasLineBreak(name) || name.find('=') != std::string_view::npos) return false;
-    return name.empty() || (name.front() != '[' && name.front() != ';');
 }
 
 }  // namespace
@@ -112,7 +99,7 @@ bool ProfileDocument::Write(std::string_view section, std::string_view key,
                             std::string_view value) {
     section = TrimProfileBlanks(section);
     key = TrimProfileBlanks(key);
-    if (!IsSectionNameWritable(section) || !IsKeyNameWritable(key)) return false;
+    if (!IsProfileSectionNameWritable(section) || !IsProfileKeyNameWritable(key)) return false;
     std::string text = std::string(key) + "=" + std::string(ProfileTextForLine(value));
 
     const auto foundSection = sectionIndex_.find(ProfileNameKey(section));

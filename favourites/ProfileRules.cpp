@@ -33,6 +33,21 @@ std::string ProfileDefaultAsRead(std::string_view defaultValue) {
     return std::string(defaultValue.substr(0, ProfileMaxValueLength));
 }
 
+namespace {
+bool HasLineBreak(std::string_view text) {
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+}  // namespace
+
+bool IsProfileSectionNameWritable(std::string_view name) {
+    return !HasLineBreak(name) && name.find(']') == std::string_view::npos;
+}
+
+bool IsProfileKeyNameWritable(std::string_view name) {
+    if (HasLineBreak(name) || name.find('=') != std::string_view::npos) return false;
+    return name.empty() || (name.front() != '[' && name.front() != ';');
+}
+
 std::string_view ProfileTextForLine(std::string_view text) {
     return text.substr(0, text.find_first_of(std::string_view("\r\n\0", 3)));
 }

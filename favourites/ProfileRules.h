@@ -23,9 +23,14 @@ std::string ProfileValueAsRead(std::string_view stored);
 // A caller's default as a read returns it: trailing blanks go, as with the Windows functions.
 std::string ProfileDefaultAsRead(std::string_view defaultValue);
 
-// A value or name as it may be written. Only the part before the first line break (or zero)
-// is kept: the rest would otherwise become lines of the file of its own, free to pose as
-// sections and keys.
+// Names that read back as themselves once written: a section name without "]", a key name
+// without "=" that does not start with "[" or ";", neither with a line break.
+bool IsProfileSectionNameWritable(std::string_view name);
+bool IsProfileKeyNameWritable(std::string_view name);
+
+// A value as it may be written. Only the part before the first line break (or zero) is kept:
+// the rest would otherwise become lines of the file of its own, free to pose as sections and
+// keys.
 std::string_view ProfileTextForLine(std::string_view text);
 
 }  // namespace zelkova

@@ -1,0 +1,261 @@
+// The same reads and writes through the portable profile file and through the system's profile
+// functions must read the same values and leave the same bytes. Where Wine's functions are
+// known to part from the rules, the scenario states both files exactly, so a change on either
+// side shows.
+#include <windows.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "favourites/PortableProfileFile.h"
+#include "platform/WinProfileFile.h"
+#include "support/WinScratchFolder_win.h"
+
+namespace zelkova {
+namespace {
+
+using testing::ReadFileText;
+using testing::WinScratchFolder;
+using testing::WriteFileText;
+
+struct Step {
+    enum class Kind { Write, Read, KeyNames, SectionNames, Flush } kind;
+    std::string section, key, value;
+};
+
+Step Write(std::string s, std::string k, std::string v) {
+    return {Step::Kind::Write, std::move(s), std::move(k), std::move(v)};
+}
+Step Read(std::string s, std::string k, std::string defaultValue = "") {
+    return {Step::Kind::Read, std::move(s), std::move(k), std::move(defaultValue)};
+}
+Step Keys(std::string s) { return {Step::Kind::KeyNames, std::move(s), {}, {}}; }
+Step Sections() { return {Step::Kind::SectionNames, {}, {}, {}}; }
+Step Flush() { return {Step::Kind::Flush, {}, {}, {}}; }
+
+struct Scenario {
+    const char* name;
+    std::optional<std::string> initial;  // none: the file does not exist
+    std::vector<Step> steps;
+    // Set only where Wine parts from the rules: the file each side leaves, and what each
+    // side reads when that differs too.
+    std::optional<std::string> portableFile = std::nullopt;
+    std::optional<std::string> wineFile = std::nullopt;
+    std::optional<std::vector<std::string>> portableReads = std::nullopt;
+    std::optional<std::vector<std::string>> wineReads = std::nullopt;
+};
+
+std::string Joined(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names) text += "[" + name + "]";
+    return text;
+}
+
+template <typename File>
+std::vector<std::string> RunSteps(File& file, const std::vector<Step>& steps) {
+    std::vector<std::string> transcript;
+    for (const Step& step : steps) {
+        switch (step.kind) {
+            case Step::Kind::Write:
+                transcript.push_back("write " + step.section + "/" + step.key + ": " +
+                                     (file.WriteString(step.section, step.key, step.value)
+                                          ? "done"
+                                          : "refused"));
+                break;
+            case Step::Kind::Read:
+                transcript.push_back("read " + step.section + "/" + step.key + ": [" +
+                                     file.ReadString(step.section, step.key, step.value) + "]");
+                break;
+            case Step::Kind::KeyNames:
+                transcript.push_back("keys " + step.section + ": " +
+                                     Joined(file.KeyNames(step.section)));
+                break;
+            case Step::Kind::SectionNames:
+                transcript.push_back("sections: " + Joined(file.SectionNames()));
+                break;
+            case Step::Kind::Flush:
+                file.Flush();
+                break;
+        }
+    }
+    file.Flush();
+    return transcript;
+}
+
+std::string Printable(const std::string& bytes) {
+    std::string text;
+    for (unsigned char c : bytes) {
+        if (c == '\r') text += "\\r";
+        else if (c == '\n') text += "\\n\n";
+        else if (c < 0x20 || c >= 0x7f) text += "\\x" + std::string(1, "0123456789abcdef"[c >> 4]) +
+                                                  std::string(1, "0123456789abcdef"[c & 15]);
+        else text += static_cast<char>(c);
+    }
+    return text;
+}
+
+std::vector<Step> SaveOf(const std::vector<std::pair<std::string, std::string>>& entries) {
+    std::vector<Step> steps{Write("RegistryList", "Count", std::to_string(entries.size()))};
+    for (size_t i = 0; i < entries.size(); ++i) {
+        steps.push_back(Write("RegistryList", std::to_string(i), entries[i].first));
+        steps.push_back(Write("CommentList", std::to_string(i), entries[i].second));
+    }
+    steps.push_back(Flush());
+    return steps;
+}
+
+std::vector<Step> Then(std::vector<Step> first, const std::vector<Step>& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
+std::vector<Step> LoadOf(int count) {
+    std::vector<Step> steps{Read("RegistryList", "Count"), Keys("RegistryList")};
+    for (int i = 0; i < count; ++i) {
+        steps.push_back(Read("RegistryList", std::to_string(i)));
+        steps.push_back(Read("CommentList", std::to_string(i)));
+    }
+    return steps;
+}
+
+const std::string LongText(3000, 'L');
+
+const std::vector<Scenario>& Scenarios() {
+    static const std::vector<Scenario> scenarios = {
+        {"ExampleSaveAndLoad", std::nullopt,
+         Then(SaveOf({{"HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                       "Programs started at logon"},
+                      {"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", ""}}),
+              LoadOf(3))},
+        {"FirstSaveOfAnEmptyList", std::nullopt, SaveOf({})},
+        {"ShorterSaveKeepsStaleKeys", std::nullopt,
+         Then(Then(SaveOf({{"HKEY_0", "c0"}, {"HKEY_1", "c1"}, {"HKEY_2", "c2"}, {"HKEY_3", "c3"},
+                           {"HKEY_4", "c4"}}),
+                   SaveOf({{"HKEY_X", "x"}, {"HKEY_Y", ""}, {"HKEY_Z", "z"}})),
+              LoadOf(5))},
+        {"NamesMatchInAnyCase", "[RegistryList]\r\nCount=1\r\n0=HKEY_USERS\r\n",
+         {Write("REGISTRYLIST", "count", "2"), Write("registrylist", "1", "HKEY_A"),
+          Read("Registrylist", "COUNT"), Read("registryList", "1"), Read("REGISTRYLIST", "2", "d")}},
+        {"QuotesComeOffOnRead", std::nullopt,
+         {Write("S", "double", "\"quoted\""), Write("S", "single", "'single'"),
+          Write("S", "unmatched", "\"unmatched"), Write("S", "mixed", "'mixed\""),
+          Write("S", "one", "\""), Write("S", "inner", "\"a\"b\""), Write("S", "empty", "\"\""),
+          Read("S", "double"), Read("S", "single"), Read("S", "unmatched"), Read("S", "mixed"),
+          Read("S", "one"), Read("S", "inner"), Read("S", "empty")}},
+        {"ReadsAreCutTo2047", std::nullopt,
+         {Write("S", "long", LongText), Write("S", "quoted", "\"" + LongText + "\""),
+          Write("S", "exact", std::string(2047, 'e')), Write("S", "over", std::string(2048, 'o')),
+          Read("S", "long"), Read("S", "quoted"), Read("S", "exact"), Read("S", "over")}},
+        {"MissingFileAndKeysReadAsDefaults", std::nullopt,
+         {Read("S", "k", "dflt"), Read("S", "k", "  def  "), Read("S", "k", ""), Keys("S"),
+          Sections()}},
+        {"ExistingFileGetsKeysAppendedInPlace",
+         "[Window]\r\nLeft=10\r\n[RegistryList]\r\nCount=1\r\n0=HKEY_OLD\r\n[Other]\r\nx=1\r\n",
+         Then(SaveOf({{"HKEY_NEW", "n"}, {"HKEY_USERS", "u"}}),
+              {Keys("RegistryList"), Keys("CommentList"), Sections(), Read("Window", "Left")})},
+        {"KeyListingSkipsWhatIsNoKey",
+         "[S]\r\nb=1\r\n  A  =2\r\n;c=3\r\nnoequals\r\n[T]\r\nt=1\r\n",
+         {Keys("S"), Keys("s"), Keys("T"), Keys("missing"), Sections(), Read("S", "a"),
+          Read("S", "noequals", "d")}},
+        {"LineBreaksCannotAddLines", std::nullopt,
+         {Write("S", "nl", "line1\r\n[Evil]\r\nx=1"), Write("S", "lf", "a\nb"),
+          Write("S", "a=b", "v"), Write("S]", "k", "v"), Read("S", "nl"), Read("Evil", "x", "none"),
+          Sections()}},
+        {"NonAsciiLettersDoNotFold", std::nullopt,
+         {Write("S\xC9", "k\xC4", "v"), Read("S\xC9", "k\xC4"), Read("s\xE9", "k\xE4", "none"),
+          Read("s\xC9", "K\xC4", "none")}},
+
+        // Known differences. Wine drops a value's leading blanks when it writes it, and its
+        // trailing blanks when a later write rewrites the file; the rules (and Windows) keep
+        // them in the file. Both read the same.
+        {"BlanksAroundValues", std::nullopt,
+         {Write("S", "k", "  a b  "), Write("S", "t", "\tTab\t"), Write("S", "last", " x "),
+          Read("S", "k"), Read("S", "t"), Read("S", "last")},
+         "[S]\r\nk=  a b  \r\nt=\tTab\t\r\nlast= x \r\n",
+         "[S]\r\nk=a b\r\nt=Tab\r\nlast=x \r\n"},
+        // Wine finds a comment line by its name when asked for it, though it does not list it.
+        {"CommentLinesAreNoKeys", "[S]\r\n;c=3\r\nk=1\r\n",
+         {Keys("S"), Read("S", ";c", "none")},
+         std::nullopt, std::nullopt,
+         std::vector<std::string>{"keys S: [k]", "read S/;c: [none]"},
+         std::vector<std::string>{"keys S: [k]", "read S/;c: [3]"}},
+        // Wine rewrites the whole file from what it parsed: blank lines go, blanks around the
+        // equals sign go, bare line feeds become CR LF. The rules touch only the changed line.
+        {"UntouchedLinesOfAHandWrittenFile",
+         "; by hand\n[A]\nk1 = v1 \n\n[B]\r\nx=1\r\n\r\n",
+         {Write("A", "new", "n"), Write("B", "x", "2"), Read("A", "k1"), Read("A", "new")},
+         "; by hand\r\n[A]\r\nk1 = v1 \r\nnew=n\r\n\r\n[B]\r\nx=2\r\n\r\n",
+         "; by hand\r\n[A]\r\nk1=v1\r\nnew=n\r\n[B]\r\nx=2\r\n"},
+    };
+    return scenarios;
+}
+
+class ProfileDifferential : public ::testing::TestWithParam<Scenario> {};
+
+TEST_P(ProfileDifferential, PortableAndSystemAgree) {
+    const Scenario& scenario = GetParam();
+    WinScratchFolder scratch;
+    const std::string portablePath = scratch.File("portable.ini");
+    const std::string systemPath = scratch.File("system.ini");
+    if (scenario.initial) {
+        WriteFileText(portablePath, *scenario.initial);
+        WriteFileText(systemPath, *scenario.initial);
+    }
+    std::vector<std::string> portableReads, systemReads;
+    {
+        PortableProfileFile portable(portablePath);
+        portableReads = RunSteps(portable, scenario.steps);
+    }
+    {
+        WinProfileFile system(systemPath);
+        systemReads = RunSteps(system, scenario.steps);
+    }
+    if (scenario.wineReads) {
+        EXPECT_EQ(portableReads, *scenario.portableReads);
+        EXPECT_EQ(systemReads, *scenario.wineReads);
+    } else {
+        EXPECT_EQ(portableReads, systemReads);
+    }
+
+    const std::string portableBytes = ReadFileText(portablePath);
+    const std::string systemBytes = ReadFileText(systemPath);
+    if (scenario.wineFile) {
+        EXPECT_EQ(Printable(portableBytes), Printable(*scenario.portableFile));
+        EXPECT_EQ(Printable(systemBytes), Printable(*scenario.wineFile));
+    } else {
+        EXPECT_EQ(Printable(portableBytes), Printable(systemBytes));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, ProfileDifferential, ::testing::ValuesIn(Scenarios()),
+                         [](const auto& scenario) { return std::string(scenario.param.name); });
+
+TEST(WinProfileFile, RefusedWritesAreReportedAndTheFlushSaysNothing) {
+    WinScratchFolder scratch;
+    CreateDirectoryA(scratch.File("folder.ini").c_str(), nullptr);
+    WinProfileFile folder(scratch.File("folder.ini"));
+    EXPECT_FALSE(folder.WriteString("S", "k", "v"));
+    WinProfileFile orphan(scratch.File("missing\\options.ini"));
+    EXPECT_FALSE(orphan.WriteString("S", "k", "v"));
+    EXPECT_TRUE(orphan.Flush());
+    EXPECT_EQ(GetFileAttributesA(scratch.File("missing").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(WinProfileFile, ListsThousandsOfKeysPastItsFirstBuffer) {
+    WinScratchFolder scratch;
+    std::string bytes = "[RegistryList]\r\n";
+    for (int i = 0; i < 3000; ++i) bytes += std::to_string(i) + "=HKEY_USERS\r\n";
+    WriteFileText(scratch.File("many.ini"), bytes);
+    WinProfileFile file(scratch.File("many.ini"));
+    const std::vector<std::string> names = file.KeyNames("RegistryList");
+    ASSERT_EQ(names.size(), 3000u);
+    EXPECT_EQ(names.front(), "0");
+    EXPECT_EQ(names.back(), "2999");
+}
+
+}  // namespace
+}  // namespace zelkova
