@@ -4,6 +4,7 @@
 
 #include "gui/Canvas.h"
 #include "skin/ButtonCaption.h"
+#include "skin/GroupFrame.h"
 #include "skin/SUI2Define.h"
 #include "skin/SUIPublic_win.h"
 
@@ -177,26 +178,17 @@ void TsuiCustomGroupBox::Paint(Canvas& canvas) {
     const bool rightToLeft = GetBiDiMode() == BiDiMode::RightToLeft && IsMiddleEastLocale();
     // Lines run up to, not including, their end point: each corner is drawn by the line that
     // starts there.
-    if (!rightToLeft) {
-        canvas.MoveTo(r.left + 2, r.top);
-        canvas.LineTo(r.left, r.top);
-        canvas.LineTo(r.left, r.bottom - 1);
-        canvas.LineTo(r.right - 1, r.bottom - 1);
-        canvas.LineTo(r.right - 1, r.top);
-        canvas.LineTo(caption_.empty() ? r.left : r.left + captionWidth + 6, r.top);
-    } else {
-        canvas.MoveTo(r.right - 3, r.top);
-        canvas.LineTo(r.right - 1, r.top);
-        canvas.LineTo(r.right - 1, r.bottom - 1);
-        canvas.LineTo(r.left + 1, r.bottom - 1);
-        canvas.LineTo(r.left + 1, r.top);
-        canvas.LineTo(caption_.empty() ? r.right - 1 : r.right - captionWidth - 7, r.top);
+    const GroupFrameOutline outline =
+        OutlineGroupFrame(r, Width(), !caption_.empty(), captionWidth, rightToLeft);
+    canvas.MoveTo(outline.line[0].x, outline.line[0].y);
+    for (std::size_t i = 1; i < outline.line.size(); ++i) {
+        canvas.LineTo(outline.line[i].x, outline.line[i].y);
     }
     canvas.SetFont(GetFont());
     if (!Enabled()) canvas.SetFontColor(kDisabledCaptionGrey);
     canvas.SetBrushStyle(BrushStyle::Clear);
     if (caption_.empty()) return;
-    canvas.TextOut(rightToLeft ? Width() - 6 - captionWidth : 5, 0, caption_);
+    canvas.TextOut(outline.caption.x, outline.caption.y, caption_);
 }
 
 }  // namespace zelkova
