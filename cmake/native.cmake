@@ -10,7 +10,7 @@ target_link_libraries(zelkova_unit_tests PRIVATE zelkova_core zelkova_warnings G
 target_compile_definitions(zelkova_unit_tests PRIVATE
   ZELKOVA_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ZELKOVA_BINARY_DIR="${CMAKE_BINARY_DIR}")
 include(GoogleTest)
-gtest_discover_tests(zelkova_unit_tests DISCOVERY_TIMEOUT 60 PROPERTIES LABELS unit)
+gtest_discover_tests(zelkova_unit_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES LABELS unit)
 
 find_package(benchmark QUIET)
 file(GLOB native_benches CONFIGURE_DEPENDS bench/*_bench.cpp)
@@ -31,3 +31,16 @@ target_link_libraries(zelkova_theme_generator PRIVATE zelkova_core zelkova_warni
 add_dependencies(zelkova_unit_tests zelkova_theme_generator)
 target_compile_definitions(zelkova_unit_tests PRIVATE
   ZELKOVA_THEME_GENERATOR="$<TARGET_FILE:zelkova_theme_generator>")
+
+# The generator of the application's own pictures (icons, JPEG pictures, folder glyph) and
+# their resource script: resources/pictures/* and resources/pictures.rc are its committed output.
+find_package(JPEG REQUIRED)
+file(GLOB picture_generator_sources CONFIGURE_DEPENDS resources/pictures/generator/*.cpp)
+add_executable(zelkova_picture_generator ${picture_generator_sources} resources/generator/Canvas.cpp
+               resources/generator/Quantize.cpp resources/generator/BmpFile.cpp)
+target_include_directories(zelkova_picture_generator PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(zelkova_picture_generator PRIVATE JPEG::JPEG zelkova_warnings)
+add_dependencies(zelkova_unit_tests zelkova_picture_generator)
+target_link_libraries(zelkova_unit_tests PRIVATE JPEG::JPEG)
+target_compile_definitions(zelkova_unit_tests PRIVATE
+  ZELKOVA_PICTURE_GENERATOR="$<TARGET_FILE:zelkova_picture_generator>")
