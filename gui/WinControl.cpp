@@ -673,7 +673,8 @@ bool WinControl::HandleMouseMessage(Message& message) {
             SetCapture(handle_);
             clickPending_ = true;
         }
-        if (doubleClick) DblClick();
+        // System classes report their double clicks themselves (NM_DBLCLK).
+        if (doubleClick && OwnClass()) DblClick();
         MouseDown(event);
         if (!OwnClass() && handle_ != nullptr) DefaultHandler(message);
         return true;
