@@ -15,12 +15,14 @@ OwnedMemoryDC CreateMemoryDC(HDC compatibleWith) {
 }  // namespace
 
 BitmapCanvas::BitmapCanvas(HDC compatibleWith, HBITMAP bitmap)
-    : dc_(CreateMemoryDC(compatibleWith)), selection_(dc_.get(), bitmap) {}
+    : dc_(CreateMemoryDC(compatibleWith)), selection_(dc_.get(), bitmap) {
+    if (!selection_.Selected()) throw GdiError("Cannot select a bitmap into a device context");
+}
 
 OffscreenBuffer::OffscreenBuffer(HDC compatibleWith, int width, int height)
     : width_(std::max(width, 0)),
       height_(std::max(height, 0)),
-      bitmap_(CreateDib32(width_, height_)),
+      bitmap_(CreateDib32(width_, height_, &pixels_)),
       canvas_(compatibleWith, bitmap_.get()) {}
 
 void OffscreenBuffer::Present(HDC target, int x, int y) const noexcept {
@@ -75,7 +77,7 @@ std::optional<DibPixels> Dib32Pixels(HBITMAP bitmap) noexcept {
     return pixels;
 }
 
-OwnedBitmap CreateDib32(int width, int height) {
+OwnedBitmap CreateDib32(int width, int height, DibPixels* pixels) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = std::max(width, 1);
@@ -86,6 +88,10 @@ OwnedBitmap CreateDib32(int width, int height) {
     void* bits = nullptr;
     OwnedBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap || bits == nullptr) throw GdiError("Cannot create a bitmap");
+    if (pixels != nullptr) {
+        *pixels = DibPixels{static_cast<std::uint32_t*>(bits), info.bmiHeader.biWidth,
+                            info.bmiHeader.biWidth, -info.bmiHeader.biHeight};
+    }
     return bitmap;
 }
 

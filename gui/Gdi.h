@@ -91,8 +91,11 @@ public:
     ScopedSelectObject(const ScopedSelectObject&) = delete;
     ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
     ~ScopedSelectObject() {
-        if (previous_ != nullptr && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
+        if (Selected()) SelectObject(dc_, previous_);
     }
+
+    // False when the DC refused the object (a bitmap selected into another DC, say).
+    bool Selected() const noexcept { return previous_ != nullptr && previous_ != HGDI_ERROR; }
 
 private:
     HDC dc_;
@@ -155,7 +158,8 @@ private:
 // A memory DC with a borrowed bitmap selected into it for one scope: the canvas of a bitmap.
 class BitmapCanvas {
 public:
-    // Throws GdiError when no DC can be had.
+    // Throws GdiError when no DC can be had or the bitmap cannot be selected into it (a bitmap
+    // can be selected into one DC at a time).
     BitmapCanvas(HDC compatibleWith, HBITMAP bitmap);
     BitmapCanvas(const BitmapCanvas&) = delete;
     BitmapCanvas& operator=(const BitmapCanvas&) = delete;
@@ -181,8 +185,9 @@ struct DibPixels {
 // The pixels of bitmap when it is a 32-bit DIB section with the ordinary channel layout.
 std::optional<DibPixels> Dib32Pixels(HBITMAP bitmap) noexcept;
 
-// A zero-filled top-down 32-bit DIB section; a zero-sized request gives 1 x 1. Throws GdiError.
-OwnedBitmap CreateDib32(int width, int height);
+// A zero-filled top-down 32-bit DIB section; a zero-sized request gives 1 x 1. When pixels is
+// given it receives the section's pixels. Throws GdiError.
+OwnedBitmap CreateDib32(int width, int height, DibPixels* pixels = nullptr);
 
 // An off-screen 32-bit DIB section of the given size with its memory DC. Compose into dc(), then
 // Present() copies the whole buffer to a target in one step.
@@ -194,7 +199,7 @@ public:
     OffscreenBuffer& operator=(const OffscreenBuffer&) = delete;
 
     // The buffer's pixels, for drawing that GDI does slowly. Flush GDI first.
-    DibPixels Pixels() const noexcept { return *Dib32Pixels(bitmap_.get()); }
+    const DibPixels& Pixels() const noexcept { return pixels_; }
 
     HDC dc() const noexcept { return canvas_.dc(); }
     HBITMAP bitmap() const noexcept { return bitmap_.get(); }
@@ -207,6 +212,7 @@ public:
 private:
     int width_;
     int height_;
+    DibPixels pixels_;
     OwnedBitmap bitmap_;
     BitmapCanvas canvas_;
 };

@@ -54,8 +54,8 @@ std::optional<BmpImage> ParsePackedDib(std::span<const std::uint8_t> dib) {
 
 // Columns [left, left + width) of every row of image into a new DIB section.
 OwnedBitmap DibFromColumns(const BmpImage& image, int left, int width) {
-    OwnedBitmap dib = CreateDib32(width, image.Height());
-    const DibPixels to = *Dib32Pixels(dib.get());
+    DibPixels to;
+    OwnedBitmap dib = CreateDib32(width, image.Height(), &to);
     const auto pixels = image.Pixels();
     for (int y = 0; y < image.Height(); ++y) {
         const std::uint32_t* from = pixels.data() + std::size_t(y) * image.Width() + left;
@@ -135,8 +135,8 @@ void ExtractBitmapFrame(HBITMAP source, OwnedBitmap& target, int frameCount, int
     }
     if (const auto from = Dib32Pixels(source)) {
         GdiFlush();
-        OwnedBitmap copy = CreateDib32(frame->width, frame->height);
-        const DibPixels to = *Dib32Pixels(copy.get());
+        DibPixels to;
+        OwnedBitmap copy = CreateDib32(frame->width, frame->height, &to);
         for (int y = 0; y < frame->height; ++y) {
             const std::uint32_t* row = from->Row(y) + frame->left;
             std::copy(row, row + frame->width, to.Row(y));

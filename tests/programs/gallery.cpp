@@ -62,8 +62,8 @@ constexpr StyleRow kStyles[] = {
 // greyed second folder beside it for the disabled state.
 OwnedBitmap MakeFolderGlyph(bool twoImages) {
     const int width = twoImages ? 32 : 16;
-    OwnedBitmap glyph = CreateDib32(width, 16);
-    const DibPixels pixels = *Dib32Pixels(glyph.get());
+    DibPixels pixels;
+    OwnedBitmap glyph = CreateDib32(width, 16, &pixels);
     for (int y = 0; y < 16; ++y) {
         for (int x = 0; x < width; ++x) {
             const int u = x % 16;

@@ -116,8 +116,8 @@ OwnedBitmap MakeDib(int width, int height, const std::vector<COLORREF>& pixels) 
     if (pixels.size() != static_cast<size_t>(width) * height) {
         throw std::invalid_argument("MakeDib: pixel count does not match the size");
     }
-    OwnedBitmap dib = CreateDib32(width, height);
-    const DibPixels to = *Dib32Pixels(dib.get());
+    DibPixels to;
+    OwnedBitmap dib = CreateDib32(width, height, &to);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const COLORREF c = pixels[static_cast<size_t>(y) * width + x];

@@ -102,6 +102,24 @@ TEST(OffscreenBuffer, PresentCopiesTheWholeBufferAtTheOffset) {
     EXPECT_EQ(target.Pixel(9, 10), RGB(255, 255, 255));
 }
 
+TEST(OffscreenBuffer, ItsPixelsAreWhatGdiDrew) {
+    PixelCanvas target(4, 4);
+    OffscreenBuffer buffer(target.dc(), 6, 3);
+    SetPixelV(buffer.dc(), 5, 2, RGB(10, 20, 30));
+    GdiFlush();
+    const DibPixels& pixels = buffer.Pixels();
+    EXPECT_EQ(pixels.width, 6);
+    EXPECT_EQ(pixels.height, 3);
+    EXPECT_EQ(pixels.Row(2)[5] & 0xFFFFFF, 0x0A141Eu);
+    EXPECT_EQ(pixels.Row(0)[0] & 0xFFFFFF, 0u);
+}
+
+TEST(BitmapCanvas, ABitmapHeldByAnotherCanvasIsRefused) {
+    OwnedBitmap bitmap = CreateDib32(4, 4);
+    BitmapCanvas first(nullptr, bitmap.get());
+    EXPECT_THROW(BitmapCanvas(nullptr, bitmap.get()), GdiError);
+}
+
 TEST(OffscreenBuffer, AnEmptyBufferPresentsNothing) {
     PixelCanvas target(4, 4, RGB(255, 255, 255));
     OffscreenBuffer buffer(target.dc(), 0, -3);
