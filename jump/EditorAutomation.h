@@ -1,6 +1,9 @@
 #pragma once
 
+#include "jump/EditorItemSelection.h"
+
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace zelkova {
@@ -43,6 +46,10 @@ public:
     virtual void SendWindowMessage(WindowRef window, std::uint32_t message, std::uintptr_t wParam,
                              std::intptr_t lParam) = 0;
     virtual void Sleep(std::uint32_t milliseconds) = 0;
+
+    // An editor whose panes ignore typed characters offers its items for direct selection;
+    // the Windows editor offers none and is typed to.
+    virtual std::unique_ptr<EditorItemSelection> OpenItemSelection(WindowRef /*editor*/) { return nullptr; }
 };
 
 }  // namespace zelkova

@@ -1,5 +1,7 @@
 #include "jump/EditorNavigation.h"
 
+#include "jump/ItemSelectionNavigation.h"
+
 namespace zelkova {
 namespace {
 
@@ -46,6 +48,11 @@ void NavigateRegistryEditor(const KeyJumpRequest& request, EditorAutomation& edi
     if (!window) window = StartEditor(editor);
     if (!window) return;
     editor.ShowWindow(window, kSwShowNormal);
+
+    if (const std::unique_ptr<EditorItemSelection> panes = editor.OpenItemSelection(window)) {
+        SelectKeyAndValue(request, *panes);
+        return;
+    }
 
     if (const WindowRef tree = editor.FindChildWindow(window, kTreePaneClass)) {
         editor.SetForegroundWindow(tree);
