@@ -14,7 +14,7 @@ inline constexpr const char* kHomePage = "https://zelkova.example.org/";
 inline constexpr const char* kUpdatePage = "https://zelkova.example.org/updates/";
 inline constexpr const char* kDonationPage = "https://zelkova.example.org/donate/";
 inline constexpr const char* kSupportEmail = "support@zelkova.example.org";
-inline constexpr const char* kCopyright = "Copyright (C) 2026 The Free Zelkova developers";
+inline constexpr const char* kCopyright = "Copyright (C) 2026 Velund Software";
 inline constexpr const char* kProductLine = "Velund Free Zelkova";
 inline constexpr const char* kVersionLine = "Version: 2.0   Build 20130618";
 

@@ -1,0 +1,68 @@
+// What the end-to-end tests need beyond starting Zelkova.exe: its settings file, its controls
+// found by class and caption, its list view read across the process boundary, the clipboard,
+// the context menus, and pictures of the screen.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "support/ZelkovaApp_win.h"
+
+namespace zelkova::testing {
+
+// The per-user settings file: %APPDATA%\Velund\Zelkova\options.ini.
+std::string SettingsFolder();
+std::string SettingsPath();
+// Writes the file whole (making the folders); removes it, or a folder in its place.
+void WriteSettings(const std::string& content);
+void RemoveSettings();
+std::string ReadSetting(const char* section, const char* key);
+
+// The first descendant of `parent` with that class (any, when null) and exact window text.
+HWND FindControl(HWND parent, const char* className, const std::string& text);
+// The window's rectangle relative to `relativeTo`'s client area.
+RECT RectIn(HWND window, HWND relativeTo);
+// The window with the keyboard focus in the thread that owns `window`.
+HWND FocusOf(HWND window);
+
+// Asks the main window to close (as its close box does) and waits for the process to end.
+bool CloseAndWaitForExit(const ZelkovaApp& app, DWORD milliseconds = 10000);
+bool ProcessRunning(const ZelkovaApp& app);
+// The application's hidden application window.
+HWND ApplicationWindow(const ZelkovaApp& app);
+
+// A list view of another process, read through memory lent in that process.
+class RemoteListView {
+public:
+    explicit RemoteListView(HWND list);
+    ~RemoteListView();
+    RemoteListView(const RemoteListView&) = delete;
+    RemoteListView& operator=(const RemoteListView&) = delete;
+
+    int Count() const;
+    int Selected() const;
+    std::string Text(int row, int column) const;
+    std::vector<std::pair<std::string, std::string>> Rows() const;
+    // Selects one row (or none, with -1), as a click would.
+    void Select(int row) const;
+    RECT ItemRect(int row) const;
+
+private:
+    HWND list_;
+    HANDLE process_ = nullptr;
+    char* remote_ = nullptr;
+};
+
+// Opens a control's context menu and chooses the item whose mnemonic is `key`.
+bool ChooseFromContextMenu(const ZelkovaApp& app, HWND control, char key);
+
+void SetClipboardText(const std::string& text);
+std::string ClipboardText();
+
+// Writes a picture of the whole screen as a PNG under build/screenshots (by running
+// ImageMagick's import on the display); false when that cannot be done.
+bool SaveScreenshot(const std::string& name);
+
+}  // namespace zelkova::testing
