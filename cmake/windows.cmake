@@ -25,10 +25,21 @@ target_link_libraries(zelkova_win PUBLIC zelkova_core zelkova_jpeg ${win_system_
 
 # Resources every program needs (theme bitmaps, pictures, icons, strings) are an object library,
 # so that the linker keeps them; the manifest and version block belong to Zelkova.exe alone.
+# They are compiled as one script: the linker does not merge the resource directories of
+# several compiled scripts soundly (names of one type end up unsorted, and lookups miss some).
 file(GLOB shared_resource_scripts CONFIGURE_DEPENDS resources/*.rc)
 list(FILTER shared_resource_scripts EXCLUDE REGEX "resources/Zelkova\\.rc$")
 if(shared_resource_scripts)
-  add_library(zelkova_resources OBJECT ${shared_resource_scripts})
+  set(combined_script "")
+  foreach(script IN LISTS shared_resource_scripts)
+    string(APPEND combined_script "#include \"${script}\"\n")
+  endforeach()
+  file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/zelkova_resources.rc CONTENT "${combined_script}" @ONLY)
+  file(GLOB_RECURSE resource_files CONFIGURE_DEPENDS resources/*.bmp resources/*.ico resources/*.jpg)
+  set_source_files_properties(${CMAKE_BINARY_DIR}/zelkova_resources.rc PROPERTIES
+                              OBJECT_DEPENDS "${shared_resource_scripts};${resource_files}")
+  add_library(zelkova_resources OBJECT ${CMAKE_BINARY_DIR}/zelkova_resources.rc)
+  target_include_directories(zelkova_resources PRIVATE ${CMAKE_SOURCE_DIR}/resources)
 endif()
 # Resource objects must be linked into each program directly: from a static library the linker
 # would drop them, since no code refers to them by symbol.
@@ -41,6 +52,15 @@ endfunction()
 add_executable(Zelkova WIN32 ui/WinMain.cpp resources/Zelkova.rc)
 target_link_libraries(Zelkova PRIVATE zelkova_win zelkova_warnings)
 zelkova_add_resources(Zelkova)
+# Zelkova.exe ships without its debug information: mapping some 15 MB of DWARF at every start
+# costs more than the whole window takes to build. The symbols stay beside it in Zelkova.dbg.
+if(MINGW AND CMAKE_OBJCOPY)
+  add_custom_command(TARGET Zelkova POST_BUILD
+    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug Zelkova.exe Zelkova.dbg
+    COMMAND ${CMAKE_OBJCOPY} --strip-all --add-gnu-debuglink=Zelkova.dbg Zelkova.exe
+    WORKING_DIRECTORY $<TARGET_FILE_DIR:Zelkova>
+    COMMENT "Moving Zelkova.exe's debug information to Zelkova.dbg")
+endif()
 
 # Win32 test programs: each file is one program, run whole by one CTest test under Wine.
 file(GLOB win_test_support CONFIGURE_DEPENDS tests/support/*.cpp)

@@ -82,6 +82,9 @@ TfrmMain::TfrmMain(MainServices services) : Form(nullptr), services_(services) {
     } catch (...) {
         HandleException();
     }
+    // The buttons show the loaded list's state from the first paint, not only after the first
+    // idle moment (a click can come before it, and a modal dialog would keep it from coming).
+    UpdateActions();
 }
 
 TfrmMain::~TfrmMain() {

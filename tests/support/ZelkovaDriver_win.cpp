@@ -196,7 +196,7 @@ std::string ClipboardText() {
 }
 
 bool SaveScreenshot(const std::string& name) {
-    Sleep(400);  // let every window finish painting
+    Sleep(1000);  // let every window reach the display and finish painting
     // The test programs live in build/<preset>/; the pictures go to build/screenshots/.
     std::string folder = ProgramFolder();
     folder = folder.substr(0, folder.find_last_of('\\', folder.size() - 2) + 1) + "screenshots";
@@ -213,9 +213,24 @@ bool SaveScreenshot(const std::string& name) {
     if (unixPath == nullptr) return false;
     const std::string command = std::string("Z:\\usr\\bin\\import -window root \"") + unixPath + "\"";
     HeapFree(GetProcessHeap(), 0, unixPath);
+    const std::string picture = folder + "\\" + name + ".png";
+    DeleteFileA(picture.c_str());
+    // Wine hands a Unix program over to the system and does not wait for it: the picture is
+    // done when its file stops growing.
     ChildProcess import = ChildProcess::Start(command);
     if (!import) return false;
-    return WaitUntil([&] { return import.HasExited(); }, std::chrono::seconds(20));
+    LONGLONG lastSize = -1;
+    return WaitUntil(
+        [&] {
+            WIN32_FILE_ATTRIBUTE_DATA data{};
+            if (!GetFileAttributesExA(picture.c_str(), GetFileExInfoStandard, &data)) return false;
+            const LONGLONG size = (LONGLONG(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+            const bool settled = size > 0 && size == lastSize;
+            lastSize = size;
+            Sleep(150);
+            return settled;
+        },
+        std::chrono::seconds(20));
 }
 
 }  // namespace zelkova::testing

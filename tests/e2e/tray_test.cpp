@@ -1,0 +1,103 @@
+// Minimising Zelkova.exe to the notification area and bringing it back: the system command,
+// the icon's callback message (as the shell would send it) and the show message.
+#include <gtest/gtest.h>
+
+#include "support/ZelkovaDriver_win.h"
+
+namespace zelkova::testing {
+namespace {
+
+constexpr UINT kShowMain = 0x5A01;
+constexpr UINT kTrayIcon = 0x5A02;
+
+class Tray : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteSettings(
+            "[RegistryList]\r\nCount=2\r\n0=HKEY_CURRENT_USER\\First\r\n1=HKEY_CURRENT_USER\\Second\r\n"
+            "[CommentList]\r\n0=\r\n1=\r\n");
+        app = std::make_unique<ZelkovaApp>();
+        ASSERT_TRUE(app->Started());
+        application = ApplicationWindow(*app);
+        ASSERT_NE(application, nullptr);
+        list = std::make_unique<RemoteListView>(FindDescendants(app->Main(), "SysListView32").at(0));
+    }
+    void TearDown() override { RemoveSettings(); }
+
+    bool BothHidden() const { return !IsWindowVisible(app->Main()) && !IsWindowVisible(application); }
+    bool Shown() const { return IsWindowVisible(app->Main()) && !IsIconic(application); }
+    // Sends a system command as the title bar's minimise button does.
+    void SystemCommand(WPARAM command, LPARAM lParam = 0) const {
+        PostMessageA(app->Main(), WM_SYSCOMMAND, command, lParam);
+    }
+
+    // Started once the settings file is in place.
+    std::unique_ptr<ZelkovaApp> app;
+    HWND application = nullptr;
+    std::unique_ptr<RemoteListView> list;
+};
+
+TEST_F(Tray, MinimiseHidesBothWindowsAndALeftClickOnTheIconRestoresAndSelectsTheFirstEntry) {
+    list->Select(1);
+    SystemCommand(SC_MINIMIZE);
+    ASSERT_TRUE(WaitUntil([&] { return BothHidden(); })) << "no taskbar button and no window while in the tray";
+    EXPECT_TRUE(IsIconic(application));
+    EXPECT_EQ(GetWindowLongA(application, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0) << "the saved style is back";
+
+    PostMessageA(app->Main(), kTrayIcon, 0, WM_LBUTTONUP);  // releases and moves are ignored
+    PostMessageA(app->Main(), kTrayIcon, 0, WM_MOUSEMOVE);
+    Sleep(300);
+    EXPECT_TRUE(BothHidden());
+
+    PostMessageA(app->Main(), kTrayIcon, 0, WM_LBUTTONDOWN);
+    ASSERT_TRUE(WaitUntil([&] { return Shown(); }));
+    EXPECT_TRUE(WaitUntil([&] { return list->Selected() == 0; })) << "the first entry, whatever was selected";
+    EXPECT_EQ(list->Count(), 2);
+
+    // And it can go to the tray again.
+    SystemCommand(SC_MINIMIZE);
+    EXPECT_TRUE(WaitUntil([&] { return BothHidden(); }));
+    PostMessageA(app->Main(), kTrayIcon, 0, WM_LBUTTONDOWN);
+    EXPECT_TRUE(WaitUntil([&] { return Shown(); }));
+}
+
+TEST_F(Tray, MinimiseWithLParamOneHidesWithoutTheIconAndTheShowMessageBringsItBack) {
+    SystemCommand(SC_MINIMIZE, 1);
+    ASSERT_TRUE(WaitUntil([&] { return BothHidden(); }));
+    SendMessageA(app->Main(), kShowMain, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return Shown(); }));
+    EXPECT_TRUE(IsWindowVisible(application));
+}
+
+TEST_F(Tray, TheShowMessageBringsTheWindowBackFromTheTray) {
+    SystemCommand(SC_MINIMIZE);
+    ASSERT_TRUE(WaitUntil([&] { return BothHidden(); }));
+    PostMessageA(app->Main(), kShowMain, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return Shown(); }));
+    // The window works as before: the list still holds its entries and takes a selection.
+    list->Select(1);
+    EXPECT_EQ(list->Selected(), 1);
+}
+
+TEST_F(Tray, AMinimiseCommandWithLowBitsSetGoesToTheTaskbarInstead) {
+    SystemCommand(SC_MINIMIZE | 2);
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(application) != FALSE; }));
+    Sleep(200);
+    EXPECT_TRUE(IsWindowVisible(application)) << "the taskbar button stays";
+    EXPECT_FALSE(IsWindowVisible(app->Main())) << "hidden with its minimised owner";
+    // A click on the taskbar button restores the application window, and the main window with it.
+    PostMessageA(application, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_TRUE(WaitUntil([&] { return Shown(); }));
+}
+
+TEST_F(Tray, OtherSystemCommandsKeepTheirOrdinaryMeaning) {
+    SystemCommand(SC_CLOSE);
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, app->ProcessId());
+    ASSERT_NE(process, nullptr);
+    EXPECT_EQ(WaitForSingleObject(process, 10000), WAIT_OBJECT_0) << "Close from the system menu ends the program";
+    CloseHandle(process);
+    EXPECT_EQ(ReadSetting("RegistryList", "Count"), "2") << "and saves the list as it goes";
+}
+
+}  // namespace
+}  // namespace zelkova::testing
