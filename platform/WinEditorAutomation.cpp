@@ -1,5 +1,9 @@
 #include "platform/WinEditorAutomation.h"
 
+#include "jump/EditorNavigation.h"
+#include "platform/WineDetection.h"
+#include "platform/WineEditorPanes.h"
+
 #include <windows.h>
 #include <shellapi.h>
 
@@ -55,5 +59,12 @@ void WinEditorAutomation::SendWindowMessage(WindowRef window, std::uint32_t mess
 }
 
 void WinEditorAutomation::Sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
+
+// Under Wine the panes of Wine's own editor, laid out one level down, ignore the typed
+// characters. An editor with its panes where Windows puts them is typed to as on Windows.
+std::unique_ptr<EditorItemSelection> WinEditorAutomation::OpenItemSelection(WindowRef editor) {
+    if (!RunsUnderWine() || ::FindWindowExA(Hwnd(editor), nullptr, kTreePaneClass, nullptr)) return nullptr;
+    return std::make_unique<WineEditorPanes>(Hwnd(editor));
+}
 
 }  // namespace zelkova

@@ -18,6 +18,7 @@ public:
     void SendWindowMessage(WindowRef window, std::uint32_t message, std::uintptr_t wParam,
                      std::intptr_t lParam) override;
     void Sleep(std::uint32_t milliseconds) override;
+    std::unique_ptr<EditorItemSelection> OpenItemSelection(WindowRef editor) override;
 };
 
 }  // namespace zelkova
