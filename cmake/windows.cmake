@@ -118,3 +118,11 @@ foreach(src IN LISTS win_benches)
     add_dependencies(${name} ${helper_targets})
   endif()
 endforeach()
+
+# Some tests put a stand-in over the Windows folder's regedit.exe for a while, and every test
+# that drives an editor finds it by its window class: they must not run at the same time.
+foreach(test win_editor_automation_test e2e_jump_test e2e_favourites_test e2e_wine_regedit_test)
+  if(TEST ${test})
+    set_tests_properties(${test} PROPERTIES RESOURCE_LOCK registry_editor)
+  endif()
+endforeach()
