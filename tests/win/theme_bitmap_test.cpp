@@ -1,6 +1,7 @@
 // Cutting frames out of theme strips as bitmaps, and loading the table's bitmap resources.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -153,6 +154,28 @@ INSTANTIATE_TEST_SUITE_P(Styles, BuiltInButtonStrip,
                          [](const ::testing::TestParamInfo<StripSize>& param) {
                              return "Style" + std::to_string(static_cast<int>(param.param.style));
                          });
+
+// Our own reading of the resource data against the system's loader, for every bitmap the table
+// names: the same pixels, whatever the depth (the strips are 4, 8 and 24 bits deep).
+TEST(LoadThemeBitmap, GivesTheSamePixelsAsTheSystemLoader) {
+    std::set<std::string> compared;
+    for (int style = 1; style <= 5; ++style) {
+        for (int index = 1; index <= kThemeEntryCount; ++index) {
+            const auto uiStyle = static_cast<TsuiUIStyle>(style);
+            const std::string name(ThemeBitmapName(uiStyle, index));
+            if (name.empty()) continue;
+            OwnedBitmap ours;
+            LoadThemeBitmap(uiStyle, index, &ours);
+            OwnedBitmap system(static_cast<HBITMAP>(
+                LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, 0)));
+            ASSERT_TRUE(system) << name;
+            ASSERT_TRUE(Dib32Pixels(ours.get())) << name;
+            EXPECT_EQ(ReadBitmap(ours.get()), ReadBitmap(system.get())) << name;
+            compared.insert(name);
+        }
+    }
+    EXPECT_EQ(compared.size(), BuiltInThemeBitmapNames().size());
+}
 
 TEST(BuiltInButtonStrip, TransparentStylesHaveFuchsiaCornersAndOpaqueOnesDoNot) {
     for (TsuiUIStyle style : {TsuiUIStyle::MacOS, TsuiUIStyle::BlueGlass, TsuiUIStyle::WinXP,
