@@ -235,6 +235,22 @@ TEST(DecodeJpeg, CorruptEntropyDataNeverCrashes) {
     }
 }
 
+// The pictures of the program's windows, as linked into every program.
+TEST(LoadJpegResource, ThePicturesOfTheWindowsDecodeAtTheirSizes) {
+    struct Expected {
+        const char* name;
+        int width;
+        int height;
+    };
+    for (const Expected& e : {Expected{"TITLETEXTURE", 50, 50}, Expected{"ABOUTBANNER", 360, 50},
+                              Expected{"DONATEBUTTON", 62, 31}}) {
+        const JpegPicture picture = LoadJpegResource(GetModuleHandleA(nullptr), e.name);
+        EXPECT_EQ(picture.width, e.width) << e.name;
+        EXPECT_EQ(picture.height, e.height) << e.name;
+        EXPECT_EQ(BitmapSize(picture.bitmap.get()).cx, e.width) << e.name;
+    }
+}
+
 TEST(LoadJpegResource, AMissingResourceIsAnError) {
     EXPECT_THROW(LoadJpegResource(GetModuleHandleA(nullptr), "NO_SUCH_PICTURE"), JpegError);
 }
