@@ -26,22 +26,23 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return static_cast<LRESULT>(result);
 }
 
+struct DescendantSearch {
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK MatchDescendant(HWND child, LPARAM data) {
+    auto* search = reinterpret_cast<DescendantSearch*>(data);
+    char name[64] = {};
+    ::GetClassNameA(child, name, sizeof name);
+    if (::lstrcmpiA(name, search->className) != 0) return TRUE;
+    search->found = child;
+    return FALSE;
+}
+
 HWND FindDescendant(HWND parent, const char* className) {
-    struct Search {
-        const char* className;
-        HWND found;
-    } search{className, nullptr};
-    ::EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            char name[64] = {};
-            ::GetClassNameA(child, name, sizeof name);
-            if (::lstrcmpiA(name, s->className) != 0) return TRUE;
-            s->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    DescendantSearch search{className, nullptr};
+    ::EnumChildWindows(parent, MatchDescendant, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
