@@ -3,8 +3,11 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <cstdint>
 #include <cstring>
 #include <fstream>
+
+#include <zlib.h>
 
 namespace zelkova::testing {
 
@@ -195,42 +198,91 @@ std::string ClipboardText() {
     return text;
 }
 
+namespace {
+
+void PutBigEndian32(std::string& out, std::uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>((value >> shift) & 0xFF));
+}
+
+void PutChunk(std::string& out, const char* type, const std::string& data) {
+    PutBigEndian32(out, static_cast<std::uint32_t>(data.size()));
+    const std::string typed = std::string(type, 4) + data;
+    out += typed;
+    PutBigEndian32(out, static_cast<std::uint32_t>(
+                            crc32(0, reinterpret_cast<const Bytef*>(typed.data()), static_cast<uInt>(typed.size()))));
+}
+
+// An 8-bit RGB PNG of top-down rows of 0x00RRGGBB pixels.
+std::string EncodePng(const std::vector<std::uint32_t>& pixels, int width, int height) {
+    std::string raw;
+    raw.reserve(static_cast<std::size_t>(height) * (static_cast<std::size_t>(width) * 3 + 1));
+    for (int y = 0; y < height; ++y) {
+        raw.push_back('\0');  // no filter
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t p = pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                                           static_cast<std::size_t>(x)];
+            raw.push_back(static_cast<char>((p >> 16) & 0xFF));
+            raw.push_back(static_cast<char>((p >> 8) & 0xFF));
+            raw.push_back(static_cast<char>(p & 0xFF));
+        }
+    }
+    uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
+    std::string packed(packedSize, '\0');
+    compress2(reinterpret_cast<Bytef*>(packed.data()), &packedSize, reinterpret_cast<const Bytef*>(raw.data()),
+              static_cast<uLong>(raw.size()), 6);
+    packed.resize(packedSize);
+
+    std::string png = "\x89PNG\r\n\x1a\n";
+    std::string header;
+    PutBigEndian32(header, static_cast<std::uint32_t>(width));
+    PutBigEndian32(header, static_cast<std::uint32_t>(height));
+    header += std::string("\x08\x02\x00\x00\x00", 5);  // 8 bits, RGB, deflate, no filter, no interlace
+    PutChunk(png, "IHDR", header);
+    PutChunk(png, "IDAT", packed);
+    PutChunk(png, "IEND", "");
+    return png;
+}
+
+}  // namespace
+
 bool SaveScreenshot(const std::string& name) {
-    Sleep(1000);  // let every window reach the display and finish painting
+    Sleep(500);  // let every window finish painting
     // The test programs live in build/<preset>/; the pictures go to build/screenshots/.
     std::string folder = ProgramFolder();
     folder = folder.substr(0, folder.find_last_of('\\', folder.size() - 2) + 1) + "screenshots";
     CreateDirectoryA(folder.c_str(), nullptr);
-    // ImageMagick is a Unix program: Wine starts it by its path on the drive that maps the root,
-    // and it wants the picture's Unix path.
-    using GetUnixName = char*(CDECL*)(LPCWSTR);
-    const FARPROC found = GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name");
-    if (found == nullptr) return false;
-    const auto toUnix = reinterpret_cast<GetUnixName>(reinterpret_cast<void (*)()>(found));
-    wchar_t wide[MAX_PATH] = {};
-    MultiByteToWideChar(CP_ACP, 0, (folder + "\\" + name + ".png").c_str(), -1, wide, MAX_PATH);
-    char* unixPath = toUnix(wide);
-    if (unixPath == nullptr) return false;
-    const std::string command = std::string("Z:\\usr\\bin\\import -window root \"") + unixPath + "\"";
-    HeapFree(GetProcessHeap(), 0, unixPath);
-    const std::string picture = folder + "\\" + name + ".png";
-    DeleteFileA(picture.c_str());
-    // Wine hands a Unix program over to the system and does not wait for it: the picture is
-    // done when its file stops growing.
-    ChildProcess import = ChildProcess::Start(command);
-    if (!import) return false;
-    LONGLONG lastSize = -1;
-    return WaitUntil(
-        [&] {
-            WIN32_FILE_ATTRIBUTE_DATA data{};
-            if (!GetFileAttributesExA(picture.c_str(), GetFileExInfoStandard, &data)) return false;
-            const LONGLONG size = (LONGLONG(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-            const bool settled = size > 0 && size == lastSize;
-            lastSize = size;
-            Sleep(150);
-            return settled;
-        },
-        std::chrono::seconds(20));
+
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HBITMAP shot = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bool copied = false;
+    if (shot != nullptr) {
+        HDC memory = CreateCompatibleDC(screen);
+        HGDIOBJ previous = SelectObject(memory, shot);
+        copied = BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY) != FALSE;
+        GdiFlush();
+        SelectObject(memory, previous);
+        DeleteDC(memory);
+    }
+    ReleaseDC(nullptr, screen);
+    if (!copied) {
+        if (shot != nullptr) DeleteObject(shot);
+        return false;
+    }
+    const auto* first = static_cast<const std::uint32_t*>(bits);
+    const std::vector<std::uint32_t> pixels(first, first + static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    DeleteObject(shot);
+    std::ofstream out(folder + "\\" + name + ".png", std::ios::binary | std::ios::trunc);
+    out << EncodePng(pixels, width, height);
+    return bool(out.flush());
 }
 
 }  // namespace zelkova::testing

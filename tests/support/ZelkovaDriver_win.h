@@ -61,8 +61,8 @@ bool ChooseFromContextMenu(const ZelkovaApp& app, HWND control, char key);
 void SetClipboardText(const std::string& text);
 std::string ClipboardText();
 
-// Writes a picture of the whole screen as a PNG under build/screenshots (by running
-// ImageMagick's import on the display); false when that cannot be done.
+// Writes a picture of the whole screen as a PNG under build/screenshots; false when the screen
+// cannot be read.
 bool SaveScreenshot(const std::string& name);
 
 }  // namespace zelkova::testing
