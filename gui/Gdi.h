@@ -33,7 +33,8 @@ public:
     explicit UniqueHandle(Handle handle) noexcept : handle_(handle) {}
     UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) reset(other.release());
+        if (this != &other)
+            reset(other.release());
         return *this;
     }
     UniqueHandle(const UniqueHandle&) = delete;
@@ -47,7 +48,8 @@ public:
     [[nodiscard]] Handle release() noexcept { return std::exchange(handle_, nullptr); }
 
     void reset(Handle handle = nullptr) noexcept {
-        if (handle_ != nullptr && handle_ != handle) Traits::Close(handle_);
+        if (handle_ != nullptr && handle_ != handle)
+            Traits::Close(handle_);
         handle_ = handle;
     }
 
@@ -91,7 +93,8 @@ public:
     ScopedSelectObject(const ScopedSelectObject&) = delete;
     ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
     ~ScopedSelectObject() {
-        if (Selected()) SelectObject(dc_, previous_);
+        if (Selected())
+            SelectObject(dc_, previous_);
     }
 
     // False when the DC refused the object (a bitmap selected into another DC, say).
@@ -109,7 +112,8 @@ public:
     SavedDCState(const SavedDCState&) = delete;
     SavedDCState& operator=(const SavedDCState&) = delete;
     ~SavedDCState() {
-        if (saved_ != 0) RestoreDC(dc_, saved_);
+        if (saved_ != 0)
+            RestoreDC(dc_, saved_);
     }
 
 private:
@@ -124,7 +128,8 @@ public:
     WindowDC(const WindowDC&) = delete;
     WindowDC& operator=(const WindowDC&) = delete;
     ~WindowDC() {
-        if (dc_ != nullptr) ReleaseDC(window_, dc_);
+        if (dc_ != nullptr)
+            ReleaseDC(window_, dc_);
     }
 
     HDC get() const noexcept { return dc_; }
@@ -143,7 +148,8 @@ public:
     PaintDC(const PaintDC&) = delete;
     PaintDC& operator=(const PaintDC&) = delete;
     ~PaintDC() {
-        if (dc_ != nullptr) EndPaint(window_, &paint_);
+        if (dc_ != nullptr)
+            EndPaint(window_, &paint_);
     }
 
     HDC get() const noexcept { return dc_; }

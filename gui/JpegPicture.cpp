@@ -55,7 +55,8 @@ boolean FillInputBuffer(j_decompress_ptr info) {
 }
 
 void SkipInputData(j_decompress_ptr info, long count) {
-    if (count <= 0) return;
+    if (count <= 0)
+        return;
     jpeg_source_mgr* source = info->src;
     if (static_cast<unsigned long>(count) > source->bytes_in_buffer) {
         FillInputBuffer(info);
@@ -69,7 +70,8 @@ void SkipInputData(j_decompress_ptr info, long count) {
 // manager). Nothing here may own anything: see the top of the file.
 template <typename Step>
 bool GuardedStep(ErrorManager& errors, Step* step, j_decompress_ptr info, void* context) noexcept {
-    if (setjmp(errors.jump) != 0) return false;
+    if (setjmp(errors.jump) != 0)
+        return false;
     step(info, context);
     return true;
 }
@@ -85,9 +87,9 @@ void ReadHeader(j_decompress_ptr info, void*) {
 }
 
 struct PixelTarget {
-    unsigned char* bits;    // bottom-up 24-bit DIB rows
-    std::size_t stride;     // bytes per DIB row
-    unsigned char* row;     // one decoded scanline
+    unsigned char* bits;  // bottom-up 24-bit DIB rows
+    std::size_t stride;   // bytes per DIB row
+    unsigned char* row;   // one decoded scanline
 };
 
 void ReadPixels(j_decompress_ptr info, void* context) {
@@ -99,8 +101,10 @@ void ReadPixels(j_decompress_ptr info, void* context) {
     while (info->output_scanline < height) {
         JSAMPROW rows[1] = {target->row};
         const JDIMENSION y = info->output_scanline;
-        if (jpeg_read_scanlines(info, rows, 1) != 1) break;
-        unsigned char* out = target->bits + static_cast<std::size_t>(height - 1 - y) * target->stride;
+        if (jpeg_read_scanlines(info, rows, 1) != 1)
+            break;
+        unsigned char* out =
+            target->bits + static_cast<std::size_t>(height - 1 - y) * target->stride;
         const unsigned char* in = target->row;
         for (JDIMENSION x = 0; x < width; ++x, out += 3) {
             if (grey) {
@@ -128,7 +132,8 @@ struct DecompressorCleanup {
 }  // namespace
 
 JpegPicture DecodeJpeg(std::span<const unsigned char> data) {
-    if (data.empty()) throw JpegError("Cannot decode JPEG picture: no data");
+    if (data.empty())
+        throw JpegError("Cannot decode JPEG picture: no data");
 
     jpeg_decompress_struct info{};
     ErrorManager errors{};
@@ -137,8 +142,9 @@ JpegPicture DecodeJpeg(std::span<const unsigned char> data) {
     errors.base.emit_message = IgnoreMessage;
 
     // jpeg_create_decompress can fail (out of memory) and then has nothing to destroy yet.
-    if (!GuardedStep(errors, +[](j_decompress_ptr d, void*) { jpeg_create_decompress(d); }, &info,
-                     nullptr)) {
+    if (!GuardedStep(
+            errors, +[](j_decompress_ptr d, void*) { jpeg_create_decompress(d); }, &info,
+            nullptr)) {
         Fail(errors);
     }
     DecompressorCleanup cleanup{&info};
@@ -153,8 +159,10 @@ JpegPicture DecodeJpeg(std::span<const unsigned char> data) {
     source.base.bytes_in_buffer = data.size();
     info.src = &source.base;
 
-    if (!GuardedStep(errors, ReadHeader, &info, nullptr)) Fail(errors);
-    if (source.ranOut) throw JpegError("Cannot decode JPEG picture: the data ends early");
+    if (!GuardedStep(errors, ReadHeader, &info, nullptr))
+        Fail(errors);
+    if (source.ranOut)
+        throw JpegError("Cannot decode JPEG picture: the data ends early");
     if (info.output_components != 1 && info.output_components != 3) {
         throw JpegError("Cannot decode JPEG picture: unsupported colour format");
     }
@@ -174,13 +182,16 @@ JpegPicture DecodeJpeg(std::span<const unsigned char> data) {
     header.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     OwnedBitmap bitmap(CreateDIBSection(nullptr, &header, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || bits == nullptr) throw JpegError("Cannot decode JPEG picture: out of memory");
+    if (!bitmap || bits == nullptr)
+        throw JpegError("Cannot decode JPEG picture: out of memory");
 
     std::vector<unsigned char> row(static_cast<std::size_t>(width) * 3);
     PixelTarget target{static_cast<unsigned char*>(bits),
                        (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3}, row.data()};
-    if (!GuardedStep(errors, ReadPixels, &info, &target)) Fail(errors);
-    if (source.ranOut) throw JpegError("Cannot decode JPEG picture: the data ends early");
+    if (!GuardedStep(errors, ReadPixels, &info, &target))
+        Fail(errors);
+    if (source.ranOut)
+        throw JpegError("Cannot decode JPEG picture: the data ends early");
 
     return JpegPicture{std::move(bitmap), static_cast<int>(width), static_cast<int>(height)};
 }

@@ -60,7 +60,8 @@ struct PlainPaint {
 
 LRESULT CALLBACK PlainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PAINT) {
-        const auto* paint = reinterpret_cast<const PlainPaint*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        const auto* paint =
+            reinterpret_cast<const PlainPaint*>(GetWindowLongPtrA(window, GWLP_USERDATA));
         PaintDC dc(window);
         RECT client{};
         GetClientRect(window, &client);
@@ -71,7 +72,8 @@ LRESULT CALLBACK PlainWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         DrawTextA(dc.get(), paint->caption, -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         return 0;
     }
-    if (message == WM_ERASEBKGND) return 1;
+    if (message == WM_ERASEBKGND)
+        return 1;
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -84,13 +86,16 @@ HWND MakePlainWindow(HWND parent, int left, int top, int width, int height, Plai
         return RegisterClassA(&windowClass) != 0;
     }();
     (void)registered;
-    HWND window = CreateWindowExA(0, "ZelkovaPlainPaint", "", WS_CHILD | WS_VISIBLE, left, top,
-                                  width, height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND window =
+        CreateWindowExA(0, "ZelkovaPlainPaint", "", WS_CHILD | WS_VISIBLE, left, top, width, height,
+                        parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(paint));
     return window;
 }
 
-void PaintNow(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
+void PaintNow(HWND window) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
 
 struct Result {
     double button;
@@ -114,9 +119,10 @@ Result ComparePaints(HWND button, HWND plain) {
 }
 
 void Report(const char* name, const Result& result) {
-    std::printf("%-28s button %8.1f us (%7.0f paints/s)   plain %6.1f us (%7.0f paints/s)   ratio %5.1f\n",
-                name, result.button, 1e6 / result.button, result.plain, 1e6 / result.plain,
-                result.button / result.plain);
+    std::printf(
+        "%-28s button %8.1f us (%7.0f paints/s)   plain %6.1f us (%7.0f paints/s)   ratio %5.1f\n",
+        name, result.button, 1e6 / result.button, result.plain, 1e6 / result.plain,
+        result.button / result.plain);
 }
 
 int Run() {
@@ -137,8 +143,8 @@ int Run() {
     const Case cases[] = {{"MacOS 55 x 27", 55, 27, "Jump"},
                           {"MacOS 158 x 24", 158, 24, "Jump from Clipboard"}};
 
-    OwnedFont font(CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0,
-                               "MS Sans Serif"));
+    OwnedFont font(
+        CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "MS Sans Serif"));
     std::vector<TsuiButton*> buttons;
     std::vector<PlainPaint> plainPaints;
     plainPaints.reserve(std::size(cases));
@@ -171,9 +177,8 @@ int Run() {
     TsuiButton& small = *buttons[0];
     WindowDC screen(small.Handle());
     std::printf("\nParts of one 55 x 27 MacOS paint (us per call):\n");
-    std::printf("  off-screen buffer          %7.1f\n", MicrosecondsPerCall([&] {
-                    OffscreenBuffer buffer(screen.get(), 55, 27);
-                }));
+    std::printf("  off-screen buffer          %7.1f\n",
+                MicrosecondsPerCall([&] { OffscreenBuffer buffer(screen.get(), 55, 27); }));
     std::printf("  face frame from resource   %7.1f\n", MicrosecondsPerCall([&] {
                     OwnedBitmap face;
                     GetThemeBitmap(TsuiUIStyle::MacOS, teButtonImage, &face, 3, 1);
@@ -181,26 +186,26 @@ int Run() {
     OffscreenBuffer buffer(screen.get(), 55, 27);
     OwnedBitmap face;
     GetThemeBitmap(TsuiUIStyle::MacOS, teButtonImage, &face, 3, 1);
-    std::printf("  parent background          %7.1f\n", MicrosecondsPerCall([&] {
-                    PaintParentBackground(buffer.dc(), small.Handle());
-                }));
+    std::printf("  parent background          %7.1f\n",
+                MicrosecondsPerCall([&] { PaintParentBackground(buffer.dc(), small.Handle()); }));
     std::printf("  nine-part face             %7.1f\n", MicrosecondsPerCall([&] {
                     DrawStretchedFrame(face.get(), buffer.dc(), RECT{0, 0, 55, 27}, true);
                 }));
-    std::printf("  copy to the window         %7.1f\n", MicrosecondsPerCall([&] {
-                    buffer.Present(screen.get());
-                }));
+    std::printf("  copy to the window         %7.1f\n",
+                MicrosecondsPerCall([&] { buffer.Present(screen.get()); }));
     std::printf("  caption (font, measure, draw) %4.1f\n", MicrosecondsPerCall([&] {
                     Canvas canvas(buffer.dc());
                     canvas.SetFont(small.GetFont());
                     canvas.SetBrushStyle(BrushStyle::Clear);
                     Rect area{0, 0, 55, 27};
                     Rect measured = area;
-                    canvas.DrawText("Jump", measured, DT_CALCRECT | DT_EXPANDTABS | DT_WORDBREAK, 4);
+                    canvas.DrawText("Jump", measured, DT_CALCRECT | DT_EXPANDTABS | DT_WORDBREAK,
+                                    4);
                     canvas.DrawText("Jump", measured, DT_CENTER, -1);
                 }));
     std::printf("  the whole paint, off screen %6.1f\n", MicrosecondsPerCall([&] {
-                    SendMessageA(small.Handle(), WM_PAINT, reinterpret_cast<WPARAM>(buffer.dc()), 0);
+                    SendMessageA(small.Handle(), WM_PAINT, reinterpret_cast<WPARAM>(buffer.dc()),
+                                 0);
                 }));
     return 0;
 }

@@ -71,8 +71,10 @@ OwnedBitmap MakeFolderGlyph(bool twoImages) {
             const bool body = y >= 5 && y < 13 && u >= 1 && u < 15;
             const bool edge = body && (y == 5 || y == 12 || u == 1 || u == 14);
             std::uint32_t colour = 0xFF00FF;
-            if (tab || body) colour = x < 16 ? 0xF0C040 : 0xC0C0C0;
-            if (edge) colour = x < 16 ? 0x806010 : 0x808080;
+            if (tab || body)
+                colour = x < 16 ? 0xF0C040 : 0xC0C0C0;
+            if (edge)
+                colour = x < 16 ? 0x806010 : 0x808080;
             pixels.Row(y)[x] = colour;
         }
     }
@@ -90,8 +92,8 @@ public:
         glyph_ = MakeFolderGlyph(false);
         twoImageGlyph_ = MakeFolderGlyph(true);
 
-        const char* headings[] = {"normal",  "mouse over", "pressed",  "disabled", "focused",
-                                  "glyph",   "two-image",  "55 x 27",  "158 x 24"};
+        const char* headings[] = {"normal", "mouse over", "pressed", "disabled", "focused",
+                                  "glyph",  "two-image",  "55 x 27", "158 x 24"};
         for (int column = 0; column < 9; ++column) {
             AddLabel(headings[column], kLeftMargin + column * kColumnWidth, 14);
         }
@@ -131,8 +133,8 @@ private:
         auto* button = new GalleryButton(this);
         button->SetParent(this);
         button->SetUIStyle(style);
-        button->SetBounds(kLeftMargin + column * kColumnWidth, kTopMargin + row * kRowHeight,
-                          width, height);
+        button->SetBounds(kLeftMargin + column * kColumnWidth, kTopMargin + row * kRowHeight, width,
+                          height);
         button->SetCaption(caption);
         button->SetTabStop(false);
         return button;
@@ -207,7 +209,8 @@ private:
 
 int CloseAfterArgument(const char* commandLine) {
     const char* option = std::strstr(commandLine, "--close-after");
-    if (option == nullptr) return 0;
+    if (option == nullptr)
+        return 0;
     return std::atoi(option + std::strlen("--close-after"));
 }
 

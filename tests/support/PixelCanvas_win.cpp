@@ -22,12 +22,15 @@ OwnedBitmap MakeDib(int width, int height, unsigned char** bits) {
     const BITMAPINFO info = TopDown32(width, height);
     void* raw = nullptr;
     OwnedBitmap dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &raw, nullptr, 0));
-    if (!dib) throw std::runtime_error("CreateDIBSection failed");
+    if (!dib)
+        throw std::runtime_error("CreateDIBSection failed");
     *bits = static_cast<unsigned char*>(raw);
     return dib;
 }
 
-COLORREF FromBgrx(const unsigned char* p) { return RGB(p[2], p[1], p[0]); }
+COLORREF FromBgrx(const unsigned char* p) {
+    return RGB(p[2], p[1], p[0]);
+}
 
 }  // namespace
 
@@ -40,7 +43,8 @@ PixelCanvas::PixelCanvas(int width, int height, COLORREF fill)
 }
 
 COLORREF PixelCanvas::Pixel(int x, int y) const {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) throw std::out_of_range("pixel outside");
+    if (x < 0 || y < 0 || x >= width_ || y >= height_)
+        throw std::out_of_range("pixel outside");
     GdiFlush();
     return FromBgrx(bits_ + (static_cast<size_t>(y) * width_ + x) * 4);
 }
@@ -84,7 +88,8 @@ void PixelCanvas::SaveBmp(const std::string& path) const {
         }
     }
     std::FILE* out = std::fopen(path.c_str(), "wb");
-    if (out == nullptr) return;
+    if (out == nullptr)
+        return;
     std::fwrite(&file, sizeof file, 1, out);
     std::fwrite(&header, sizeof header, 1, out);
     std::fwrite(rows.data(), 1, rows.size(), out);
@@ -97,7 +102,8 @@ OwnedBitmap MakeBitmap(int width, int height, const std::vector<COLORREF>& pixel
     }
     WindowDC screen(nullptr);
     OwnedBitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
-    if (!bitmap) throw std::runtime_error("CreateCompatibleBitmap failed");
+    if (!bitmap)
+        throw std::runtime_error("CreateCompatibleBitmap failed");
     std::vector<unsigned char> bgrx(pixels.size() * 4);
     for (size_t i = 0; i < pixels.size(); ++i) {
         bgrx[i * 4] = GetBValue(pixels[i]);
@@ -132,9 +138,8 @@ std::vector<COLORREF> ReadBitmap(HBITMAP bitmap) {
     std::vector<unsigned char> bgrx(static_cast<size_t>(size.cx) * size.cy * 4);
     BITMAPINFO info = TopDown32(size.cx, size.cy);
     WindowDC screen(nullptr);
-    if (size.cy > 0 &&
-        GetDIBits(screen.get(), bitmap, 0, size.cy, bgrx.data(), &info, DIB_RGB_COLORS) !=
-            size.cy) {
+    if (size.cy > 0 && GetDIBits(screen.get(), bitmap, 0, size.cy, bgrx.data(), &info,
+                                 DIB_RGB_COLORS) != size.cy) {
         throw std::runtime_error("GetDIBits failed");
     }
     std::vector<COLORREF> pixels(static_cast<size_t>(size.cx) * size.cy);

@@ -13,7 +13,9 @@ namespace {
 
 using testing::PixelCanvas;
 
-bool IsLiveGdiObject(HGDIOBJ object) { return GetObjectType(object) != 0; }
+bool IsLiveGdiObject(HGDIOBJ object) {
+    return GetObjectType(object) != 0;
+}
 
 TEST(UniqueHandle, ReleasesOnceAndMovesOwnership) {
     HBRUSH raw = CreateSolidBrush(RGB(1, 2, 3));

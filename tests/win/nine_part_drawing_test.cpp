@@ -64,7 +64,8 @@ std::vector<COLORREF> ExpectedImage(int width, int height, const std::vector<Exp
             for (int x = piece.target.left; x < piece.target.right; ++x) {
                 const POINT from = piece.source(x, y);
                 if (IsKeyedInFace(from.x, from.y)) {
-                    if (piece.corner && !transparent) image[y * width + x] = kFuchsia;
+                    if (piece.corner && !transparent)
+                        image[y * width + x] = kFuchsia;
                     continue;
                 }
                 image[y * width + x] = FacePixel(from.x, from.y);
@@ -87,37 +88,127 @@ void ExpectCanvasShows(const PixelCanvas& canvas, const std::vector<COLORREF>& e
         }
     }
     EXPECT_EQ(mismatches, 0);
-    if (mismatches > 0) canvas.SaveBmp("nine_part_failure.bmp");
+    if (mismatches > 0)
+        canvas.SaveBmp("nine_part_failure.bmp");
 }
 
 // The worked example: the 84 x 23 face on a 55 x 27 button.
 std::vector<ExpectedPiece> PiecesOn55x27() {
     return {
-        {"top-left", {0, 0, 27, 11}, [](int x, int y) { return POINT{x, y}; }, true},
-        {"bottom-left", {0, 17, 27, 27}, [](int x, int y) { return POINT{x, y - 4}; }, true},
-        {"left edge", {0, 11, 27, 17}, [](int x, int) { return POINT{x, 11}; }, false},
-        {"top-right", {29, 0, 55, 11}, [](int x, int y) { return POINT{x + 29, y}; }, true},
-        {"bottom-right", {29, 17, 55, 27}, [](int x, int y) { return POINT{x + 29, y - 4}; }, true},
-        {"right edge", {29, 11, 55, 17}, [](int x, int) { return POINT{x + 29, 12}; }, false},
-        {"top edge", {27, 0, 29, 11}, [](int, int y) { return POINT{42, y}; }, false},
-        {"centre", {27, 11, 29, 16}, [](int, int) { return POINT{42, 11}; }, false},
-        {"bottom edge", {26, 16, 29, 27}, [](int, int y) { return POINT{42, y - 4}; }, false},
+        {"top-left",
+         {0, 0, 27, 11},
+         [](int x, int y) {
+             return POINT{x, y};
+         },
+         true},
+        {"bottom-left",
+         {0, 17, 27, 27},
+         [](int x, int y) {
+             return POINT{x, y - 4};
+         },
+         true},
+        {"left edge",
+         {0, 11, 27, 17},
+         [](int x, int) {
+             return POINT{x, 11};
+         },
+         false},
+        {"top-right",
+         {29, 0, 55, 11},
+         [](int x, int y) {
+             return POINT{x + 29, y};
+         },
+         true},
+        {"bottom-right",
+         {29, 17, 55, 27},
+         [](int x, int y) {
+             return POINT{x + 29, y - 4};
+         },
+         true},
+        {"right edge",
+         {29, 11, 55, 17},
+         [](int x, int) {
+             return POINT{x + 29, 12};
+         },
+         false},
+        {"top edge",
+         {27, 0, 29, 11},
+         [](int, int y) {
+             return POINT{42, y};
+         },
+         false},
+        {"centre",
+         {27, 11, 29, 16},
+         [](int, int) {
+             return POINT{42, 11};
+         },
+         false},
+        {"bottom edge",
+         {26, 16, 29, 27},
+         [](int, int y) {
+             return POINT{42, y - 4};
+         },
+         false},
     };
 }
 
 // The same face on 158 x 24: every corner keeps its whole source.
 std::vector<ExpectedPiece> PiecesOn158x24() {
     return {
-        {"top-left", {0, 0, 42, 11}, [](int x, int y) { return POINT{x, y}; }, true},
-        {"bottom-left", {0, 14, 42, 24}, [](int x, int y) { return POINT{x, y - 1}; }, true},
-        {"left edge", {0, 11, 42, 14}, [](int x, int) { return POINT{x, 11}; }, false},
-        {"top-right", {117, 0, 158, 11}, [](int x, int y) { return POINT{x - 74, y}; }, true},
-        {"bottom-right", {117, 14, 158, 24}, [](int x, int y) { return POINT{x - 74, y - 1}; },
+        {"top-left",
+         {0, 0, 42, 11},
+         [](int x, int y) {
+             return POINT{x, y};
+         },
          true},
-        {"right edge", {117, 11, 158, 14}, [](int x, int) { return POINT{x - 74, 12}; }, false},
-        {"top edge", {42, 0, 117, 11}, [](int, int y) { return POINT{42, y}; }, false},
-        {"centre", {42, 11, 117, 13}, [](int, int) { return POINT{42, 11}; }, false},
-        {"bottom edge", {41, 13, 117, 24}, [](int, int y) { return POINT{42, y - 1}; }, false},
+        {"bottom-left",
+         {0, 14, 42, 24},
+         [](int x, int y) {
+             return POINT{x, y - 1};
+         },
+         true},
+        {"left edge",
+         {0, 11, 42, 14},
+         [](int x, int) {
+             return POINT{x, 11};
+         },
+         false},
+        {"top-right",
+         {117, 0, 158, 11},
+         [](int x, int y) {
+             return POINT{x - 74, y};
+         },
+         true},
+        {"bottom-right",
+         {117, 14, 158, 24},
+         [](int x, int y) {
+             return POINT{x - 74, y - 1};
+         },
+         true},
+        {"right edge",
+         {117, 11, 158, 14},
+         [](int x, int) {
+             return POINT{x - 74, 12};
+         },
+         false},
+        {"top edge",
+         {42, 0, 117, 11},
+         [](int, int y) {
+             return POINT{42, y};
+         },
+         false},
+        {"centre",
+         {42, 11, 117, 13},
+         [](int, int) {
+             return POINT{42, 11};
+         },
+         false},
+        {"bottom edge",
+         {41, 13, 117, 24},
+         [](int, int y) {
+             return POINT{42, y - 1};
+         },
+         false},
     };
 }
 
@@ -181,7 +272,8 @@ TEST(NinePartDrawingEdges, TinyAndEmptyDestinationsDrawOnlyInsideThemselves) {
         DrawStretchedFrame(face.get(), canvas.dc(), destination, true);
         for (int y = 0; y < canvas.height(); ++y) {
             for (int x = 0; x < canvas.width(); ++x) {
-                if (x < destination.right && y < destination.bottom) continue;
+                if (x < destination.right && y < destination.bottom)
+                    continue;
                 ASSERT_EQ(canvas.Pixel(x, y), kBackground)
                     << "outside " << destination.right << "x" << destination.bottom << " at " << x
                     << "," << y;

@@ -69,13 +69,16 @@ PointSet Differences(const Picture& a, const Picture& b) {
     PointSet points;
     for (int y = 0; y < a.height; ++y) {
         for (int x = 0; x < a.width; ++x) {
-            if (a.At(x, y) != b.At(x, y)) points.insert({x, y});
+            if (a.At(x, y) != b.At(x, y))
+                points.insert({x, y});
         }
     }
     return points;
 }
 
-COLORREF AsColorRef(TColor colour) { return static_cast<COLORREF>(colour) & 0xFFFFFF; }
+COLORREF AsColorRef(TColor colour) {
+    return static_cast<COLORREF>(colour) & 0xFFFFFF;
+}
 
 class SkinnedControlPaint : public ::testing::Test {
 protected:
@@ -96,7 +99,8 @@ protected:
     }
 
     void Focus(TsuiButton& button) {
-        if (!form_.Visible()) form_.Show();
+        if (!form_.Visible())
+            form_.Show();
         PumpPending();
         button.SetTabStop(true);
         button.SetFocus();
@@ -170,10 +174,14 @@ TEST_F(SkinnedControlPaint, AFocusedWinXPButtonDrawsADottedRectangleTwoPixelsIns
         const bool onOutline = ((x == 2 || x == 77) && y >= 2 && y <= 24) ||
                                ((y == 2 || y == 24) && x >= 2 && x <= 77);
         EXPECT_TRUE(onOutline) << "changed off the focus rectangle at " << x << "," << y;
-        if (x == 2) left.insert(y);
-        if (x == 77) right.insert(y);
-        if (y == 2) top.insert(x);
-        if (y == 24) bottom.insert(x);
+        if (x == 2)
+            left.insert(y);
+        if (x == 77)
+            right.insert(y);
+        if (y == 2)
+            top.insert(x);
+        if (y == 24)
+            bottom.insert(x);
     }
     // Dotted: every side is drawn, roughly every other pixel.
     EXPECT_GE(top.size(), 30u);
@@ -200,7 +208,8 @@ TEST_F(SkinnedControlPaint, AFocusedMacOSButtonShowsItsCaptionBoldAndNoRectangle
     // Nothing but the caption changed: no dotted rectangle.
     PointSet elsewhere;
     for (auto point : Differences(focused, plain)) {
-        if (!boldText.count(point) && !normalText.count(point)) elsewhere.insert(point);
+        if (!boldText.count(point) && !normalText.count(point))
+            elsewhere.insert(point);
     }
     EXPECT_TRUE(elsewhere.empty()) << elsewhere.size() << " pixels changed outside the caption";
 }
@@ -216,7 +225,9 @@ TEST_F(SkinnedControlPaint, AFocusedMacOSButtonWithAGlyphShowsNoFocusAtAll) {
     EXPECT_GT(Count(focused, RGB(200, 0, 0)), 0);
 }
 
-int Luma(COLORREF c) { return GetRValue(c) * 3 + GetGValue(c) * 6 + GetBValue(c); }
+int Luma(COLORREF c) {
+    return GetRValue(c) * 3 + GetGValue(c) * 6 + GetBValue(c);
+}
 
 struct Box {
     int left = 1 << 20;
@@ -249,7 +260,8 @@ TEST_F(SkinnedControlPaint, ADisabledCaptionIsGreyOverAWhiteCopyOnePixelRightAnd
         TsuiButton& button = AddButton(TsuiUIStyle::DeepBlue, 100, 27, "Disabled");
         TsuiButton& blank = AddButton(TsuiUIStyle::DeepBlue, 100, 27, "");
         OwnedBitmap glyph = MakeGlyph(RGB(200, 0, 0), RGB(0, 0, 200));
-        if (withGlyph) button.SetGlyph(glyph.get());
+        if (withGlyph)
+            button.SetGlyph(glyph.get());
         button.SetEnabled(false);
         blank.SetEnabled(false);
         const Picture disabled = Render(button);
@@ -261,7 +273,8 @@ TEST_F(SkinnedControlPaint, ADisabledCaptionIsGreyOverAWhiteCopyOnePixelRightAnd
         PointSet darker;   // the grey caption
         int darkest = 255;
         for (auto [x, y] : Differences(disabled, face)) {
-            if (x < captionLeft) continue;
+            if (x < captionLeft)
+                continue;
             const COLORREF c = disabled.At(x, y);
             darkest = std::min({darkest, int(GetRValue(c)), int(GetGValue(c)), int(GetBValue(c))});
             (Luma(c) > Luma(face.At(x, y)) ? lighter : darker).insert({x, y});
@@ -310,8 +323,10 @@ TEST_F(SkinnedControlPaint, PressingMovesTheGlyphOnePixelRightAndDown) {
     PointSet redBefore, redAfter;
     for (int y = 0; y < normal.height; ++y) {
         for (int x = 0; x < normal.width; ++x) {
-            if (normal.At(x, y) == RGB(200, 0, 0)) redBefore.insert({x, y});
-            if (pressed.At(x, y) == RGB(200, 0, 0)) redAfter.insert({x, y});
+            if (normal.At(x, y) == RGB(200, 0, 0))
+                redBefore.insert({x, y});
+            if (pressed.At(x, y) == RGB(200, 0, 0))
+                redAfter.insert({x, y});
         }
     }
     ASSERT_EQ(redBefore.size(), 64u);  // the whole 8 x 8 square, its green background masked
@@ -407,8 +422,10 @@ TEST_F(SkinnedControlPaint, AGroupBoxCaptionLeavesAGapInTheTopEdge) {
     PointSet caption;
     for (int y = 0; y < 15; ++y) {
         for (int x = 1; x < picture.width - 1; ++x) {
-            if (y == 6 && (x <= 2 || x >= captionWidth + 7)) continue;
-            if (picture.At(x, y) != background) caption.insert({x, y});
+            if (y == 6 && (x <= 2 || x >= captionWidth + 7))
+                continue;
+            if (picture.At(x, y) != background)
+                caption.insert({x, y});
         }
     }
     ASSERT_GT(caption.size(), 10u);
@@ -432,7 +449,8 @@ TEST_F(SkinnedControlPaint, ALinkLabelIsUnderlinedInItsLinkColour) {
     for (int y = 0; y < picture.height; ++y) {
         int inRow = 0;
         for (int x = 0; x < picture.width; ++x) {
-            if (picture.At(x, y) != RGB(255, 0, 0)) continue;
+            if (picture.At(x, y) != RGB(255, 0, 0))
+                continue;
             ++red;
             ++inRow;
             EXPECT_GE(x, label->Left());

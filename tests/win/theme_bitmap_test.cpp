@@ -163,7 +163,8 @@ TEST(LoadThemeBitmap, GivesTheSamePixelsAsTheSystemLoader) {
         for (int index = 1; index <= kThemeEntryCount; ++index) {
             const auto uiStyle = static_cast<TsuiUIStyle>(style);
             const std::string name(ThemeBitmapName(uiStyle, index));
-            if (name.empty()) continue;
+            if (name.empty())
+                continue;
             OwnedBitmap ours;
             LoadThemeBitmap(uiStyle, index, &ours);
             OwnedBitmap system(static_cast<HBITMAP>(
