@@ -61,14 +61,17 @@ protected:
         }
         return nullptr;
     }
-    // Which of the selection's buttons are enabled once the idle update has run.
+    // Which of the list's buttons are enabled now.
     std::string Enabled() const {
-        Sleep(150);
         std::string enabled;
         for (const char* caption : {"&Jump", "&Edit", "&Up", "&Down", "&Remove", "&Add to List"}) {
             if (IsWindowEnabled(Button(caption))) enabled += std::string(enabled.empty() ? "" : " ") + (caption + 1);
         }
         return enabled;
+    }
+    // The idle update runs when the program has nothing else to do: wait for it.
+    bool EnabledBecomes(const std::string& expected) const {
+        return WaitUntil([&] { return Enabled() == expected; }, std::chrono::seconds(5));
     }
     HWND WaitForDialog() const {
         return WaitForWindow([&] {
@@ -92,6 +95,7 @@ protected:
         ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(ok) != FALSE; }));
         ZelkovaApp::Click(ok);
         ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+        Settle(*app);
     }
 
     std::unique_ptr<ZelkovaApp> app;
@@ -116,7 +120,7 @@ TEST_F(Favourites, TheDialogEnablesOkOnlyForAFullRootAndRefusesDuplicates) {
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(WindowText(key), "HKCU\\Software") << "the jump field's text comes along";
     EXPECT_EQ(WindowText(DialogCommentField(dialog)), "");
-    EXPECT_EQ(FocusOf(dialog), key);
+    EXPECT_TRUE(WaitUntil([&] { return FocusOf(dialog) == key; }));
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowEnabled(ok); })) << "an abbreviated root is not enough";
     SaveScreenshot("zelkova-add-to-list");
     SetText(key, "xhkey_y");
@@ -131,6 +135,7 @@ TEST_F(Favourites, TheDialogEnablesOkOnlyForAFullRootAndRefusesDuplicates) {
     SetText(key, "HKEY_LOCAL_MACHINE\\Cancelled");
     PostMessageA(dialog, WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    Settle(*app);
     EXPECT_EQ(list->Count(), 1);
 
     // The same key in another case is refused; a trailing blank makes it another key.
@@ -145,18 +150,19 @@ TEST_F(Favourites, ButtonsFollowTheSelectionAndMoveEditAndRemoveEntries) {
     Start({{"HKEY_CURRENT_USER\\A", "a"}, {"HKEY_CURRENT_USER\\B", "b"}, {"HKEY_CURRENT_USER\\C", ""}});
     EXPECT_EQ(list->Rows(), (Rows{{"HKEY_CURRENT_USER\\A", "a"}, {"HKEY_CURRENT_USER\\B", "b"}, {"HKEY_CURRENT_USER\\C", ""}}));
     EXPECT_EQ(list->Selected(), -1);
-    EXPECT_EQ(Enabled(), "Add to List");
+    EXPECT_TRUE(EnabledBecomes("Add to List")) << Enabled();
 
     list->Select(0);
-    EXPECT_EQ(Enabled(), "Jump Edit Down Remove Add to List");
+    EXPECT_TRUE(EnabledBecomes("Jump Edit Down Remove Add to List")) << Enabled();
     ZelkovaApp::Click(Button("&Down"));
     EXPECT_TRUE(WaitUntil([&] { return list->Text(1, 0) == "HKEY_CURRENT_USER\\A"; }));
+    Settle(*app);
     EXPECT_EQ(list->Rows(), (Rows{{"HKEY_CURRENT_USER\\B", "b"}, {"HKEY_CURRENT_USER\\A", "a"}, {"HKEY_CURRENT_USER\\C", ""}}));
     EXPECT_EQ(list->Selected(), 1) << "the moved entry stays selected";
-    EXPECT_EQ(Enabled(), "Jump Edit Up Down Remove Add to List");
+    EXPECT_TRUE(EnabledBecomes("Jump Edit Up Down Remove Add to List")) << Enabled();
     ZelkovaApp::Click(Button("&Down"));
     EXPECT_TRUE(WaitUntil([&] { return list->Selected() == 2; }));
-    EXPECT_EQ(Enabled(), "Jump Edit Up Remove Add to List") << "nothing below the last entry";
+    EXPECT_TRUE(EnabledBecomes("Jump Edit Up Remove Add to List")) << Enabled() << "nothing below the last entry";
     ZelkovaApp::Click(Button("&Up"));
     EXPECT_TRUE(WaitUntil([&] { return list->Selected() == 1; }));
     EXPECT_EQ(list->Text(1, 1), "a") << "the comment moves with its key";
@@ -172,14 +178,16 @@ TEST_F(Favourites, ButtonsFollowTheSelectionAndMoveEditAndRemoveEntries) {
     ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(ok) != FALSE; }));
     ZelkovaApp::Click(ok);
     ASSERT_TRUE(WaitUntil([&] { return list->Text(1, 1) == "edited"; }));
+    Settle(*app);
     EXPECT_EQ(list->Text(1, 0), "HKEY_CURRENT_USER\\B");
     EXPECT_EQ(list->Selected(), 1);
 
     ZelkovaApp::Click(Button("&Remove"));
     EXPECT_TRUE(WaitUntil([&] { return list->Count() == 2; }));
+    Settle(*app);
     EXPECT_EQ(list->Rows(), (Rows{{"HKEY_CURRENT_USER\\B", "b"}, {"HKEY_CURRENT_USER\\C", ""}}));
     EXPECT_EQ(list->Selected(), -1) << "the selection does not pass to a neighbour";
-    EXPECT_EQ(Enabled(), "Add to List");
+    EXPECT_TRUE(EnabledBecomes("Add to List")) << Enabled();
     SaveScreenshot("zelkova-main-list");
 
     // The list is saved at close, densely numbered, and read back at the next start.

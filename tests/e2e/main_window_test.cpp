@@ -113,7 +113,7 @@ TEST_F(MainWindow, AboutOpensModallyAndClosesWithOk) {
 
     HWND ok = FindControl(about, "TsuiButton", "&OK");
     ExpectAt(ok, about, 256, 202, 80, 27, "bOK");
-    EXPECT_EQ(FocusOf(about), ok) << "the only control that takes the focus";
+    EXPECT_TRUE(WaitUntil([&] { return FocusOf(about) == ok; })) << "the only control that takes the focus";
     SaveScreenshot("zelkova-about");
 
     // Escape does nothing; OK ends the showing.

@@ -69,6 +69,11 @@ RECT RectIn(HWND window, HWND relativeTo) {
     return rect;
 }
 
+void Settle(const ZelkovaApp& app) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(app.Main(), WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
+}
+
 HWND FocusOf(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;

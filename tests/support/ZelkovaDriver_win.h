@@ -24,6 +24,9 @@ std::string ReadSetting(const char* section, const char* key);
 HWND FindControl(HWND parent, const char* className, const std::string& text);
 // The window's rectangle relative to `relativeTo`'s client area.
 RECT RectIn(HWND window, HWND relativeTo);
+// Returns once the program's window thread is back in its message loop: whatever the last
+// input started there (a command, a modal dialog's aftermath) has run to its end.
+void Settle(const ZelkovaApp& app);
 // The window with the keyboard focus in the thread that owns `window`.
 HWND FocusOf(HWND window);
 
