@@ -168,6 +168,13 @@ TEST_F(AppWindows, EveryButtonHasTheSharedLookAndOnlyJumpHasAGlyph) {
     EXPECT_EQ(glyph.cx, 16);
     EXPECT_EQ(glyph.cy, 16);
     EXPECT_EQ(main.suiButton1->Caption(), "&Add to List") << "bound buttons take the action's caption";
+
+    std::vector<std::string> tabOrder;
+    for (WinControl* control : main.TabList()) tabOrder.push_back(control->Name());
+    EXPECT_EQ(tabOrder, (std::vector<std::string>{"bExit", "GroupBox2", "bAbout", "ListView1", "suiButton1",
+                                                   "bJumpFromList", "suiButton3", "suiButton4", "suiButton5", "bEdit"}));
+    EXPECT_EQ(main.eRegKey->TabOrder(), 0);
+    EXPECT_EQ(main.bOpen->TabOrder(), 1);
     EXPECT_EQ(main.Image1->GetPopupMenu(), nullptr);
 }
 
@@ -215,6 +222,9 @@ TEST_F(AppWindows, KeyEntryDialogLaunchesTheEditorAndEnablesOkForAFullRoot) {
         EXPECT_EQ(dialog.bOK->Enabled(), enabled) << text;
     }
     EXPECT_EQ(dialog.bCancel->ModalResult(), kModalCancel);
+    std::vector<std::string> inFrame;
+    for (WinControl* control : dialog.suiGroupBox1->TabList()) inFrame.push_back(control->Name());
+    EXPECT_EQ(inFrame, (std::vector<std::string>{"eRegistryKey", "bLaunchRegedit", "eComment"}));
     EXPECT_EQ(dialog.suiGroupBox1->UIStyle(), TsuiUIStyle::DeepBlue);
     EXPECT_EQ(dialog.bLaunchRegedit->UIStyle(), TsuiUIStyle::MacOS) << "the frame's style does not reach it";
     dialog.Hide();
