@@ -1,11 +1,31 @@
 #include "support/GuiTesting_win.h"
 
+#include <gtest/gtest.h>
+
 namespace zelkova::gui_testing {
+
+namespace {
+// A real message box would wait for a click that never comes: an error that reaches the
+// standard error report outside a test that expects one fails that test instead.
+class FailingMessageBox : public MessageBoxSink {
+public:
+    int Show(HWND, const std::string& text, const std::string& caption, UINT) override {
+        ADD_FAILURE() << "unexpected message box \"" << caption << "\": " << text;
+        return IDOK;
+    }
+};
+
+FailingMessageBox& Unexpected() {
+    static FailingMessageBox sink;
+    return sink;
+}
+}  // namespace
 
 Application& TestApplication() {
     static Application* app = [] {
         auto* created = new Application();  // lives until the program ends
         created->SetTitle("Free Zelkova");
+        created->SetMessageBoxSink(&Unexpected());
         return created;
     }();
     return *app;
@@ -51,7 +71,7 @@ LPARAM PointData(int x, int y) {
 
 RecordingMessageBox::RecordingMessageBox() { TestApplication().SetMessageBoxSink(this); }
 
-RecordingMessageBox::~RecordingMessageBox() { TestApplication().SetMessageBoxSink(nullptr); }
+RecordingMessageBox::~RecordingMessageBox() { TestApplication().SetMessageBoxSink(&Unexpected()); }
 
 int RecordingMessageBox::Show(HWND owner, const std::string& text, const std::string& caption,
                               UINT flags) {
