@@ -285,6 +285,42 @@ TEST_F(ButtonTest, MouseEnterPressMoveOutAndRelease) {
     EXPECT_FALSE(button->HasRepeatTimer());
 }
 
+void SendButton(bool down) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, &input, sizeof input);
+}
+
+// With the real pointer, which the system tracks: leaving while held ends the press (and the
+// repeat timer), coming back shows the mouse-over look, and releasing over the button clicks.
+TEST_F(ButtonTest, TheRealPointerLeavingAndComingBackWhileHeld) {
+    int enters = 0, exits = 0;
+    button->OnMouseEnter = [&](Component*) { ++enters; };
+    button->OnMouseExit = [&](Component*) { ++exits; };
+    Show();
+    SetForegroundWindow(form.Handle());
+    POINT inside{20, 12};
+    ClientToScreen(Window(), &inside);
+    SetCursorPos(inside.x, inside.y);
+    ASSERT_TRUE(gui_testing::PumpUntil([&] { return button->MouseOver(); }, 2000ms));
+    SendButton(true);
+    ASSERT_TRUE(gui_testing::PumpUntil([&] { return button->Pressed(); }, 2000ms));
+    EXPECT_TRUE(button->HasRepeatTimer());
+
+    SetCursorPos(inside.x + 200, inside.y);
+    ASSERT_TRUE(gui_testing::PumpUntil([&] { return exits == 1; }, 2000ms));
+    EXPECT_FALSE(button->Pressed());
+    EXPECT_FALSE(button->HasRepeatTimer());
+
+    SetCursorPos(inside.x, inside.y);
+    ASSERT_TRUE(gui_testing::PumpUntil([&] { return enters == 2; }, 2000ms));
+    EXPECT_TRUE(button->MouseOver());
+    EXPECT_FALSE(button->Pressed());
+    SendButton(false);
+    EXPECT_TRUE(gui_testing::PumpUntil([&] { return clicks == 1; }, 2000ms));
+}
+
 TEST_F(ButtonTest, LeavingOrCancelModeEndsAPressWithoutAClick) {
     Show();
     Post(WM_MOUSEMOVE, 0, PointData(10, 10));
