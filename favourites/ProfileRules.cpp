@@ -34,9 +34,13 @@ std::string ProfileDefaultAsRead(std::string_view defaultValue) {
 }
 
 namespace {
-bool HasLineBreak(std::string_view text) {
-    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+// A plain scan: find_first_of would call memchr over the three breaks for every character.
+size_t FirstLineBreak(std::string_view text) {
+    for (size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '\r' || text[i] == '\n' || text[i] == '\0') return i;
+    return text.size();
 }
+bool HasLineBreak(std::string_view text) { return FirstLineBreak(text) < text.size(); }
 }  // namespace
 
 bool IsProfileSectionNameWritable(std::string_view name) {
@@ -49,7 +53,7 @@ bool IsProfileKeyNameWritable(std::string_view name) {
 }
 
 std::string_view ProfileTextForLine(std::string_view text) {
-    return text.substr(0, text.find_first_of(std::string_view("\r\n\0", 3)));
+    return text.substr(0, FirstLineBreak(text));
 }
 
 }  // namespace zelkova
