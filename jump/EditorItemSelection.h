@@ -32,6 +32,7 @@ public:
     virtual PanesState CheckPanes() = 0;
     virtual void Sleep(std::uint32_t milliseconds) = 0;
 
+    // Brings the editor forward with the keyboard focus in that pane.
     virtual void FocusTree() = 0;
     virtual void FocusList() = 0;
 

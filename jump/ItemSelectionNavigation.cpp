@@ -87,8 +87,11 @@ void SelectKeyAndValue(const KeyJumpRequest& request, EditorItemSelection& panes
     panes.SelectItem(item);
     CloseAbandonedBranch(panes, previous, expanded);
 
+    // The pane with the focus is the one whose selection shows: the list takes it only for a
+    // value, so that a key stays seen selected.
+    if (request.ValueName.empty()) return;
     panes.FocusList();
-    if (!request.ValueName.empty()) SelectValueTypedTo(panes, request.ValueName);
+    SelectValueTypedTo(panes, request.ValueName);
 }
 
 }  // namespace zelkova

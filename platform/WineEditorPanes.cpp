@@ -46,6 +46,33 @@ HWND FindDescendant(HWND parent, const char* className) {
     return search.found;
 }
 
+// Another thread's window takes the keyboard focus only from a thread that shares its input
+// state for the moment.
+class SharedInput {
+public:
+    explicit SharedInput(HWND window)
+        : self_(::GetCurrentThreadId()), other_(::GetWindowThreadProcessId(window, nullptr)) {
+        attached_ = other_ != 0 && other_ != self_ && ::AttachThreadInput(self_, other_, TRUE);
+    }
+    ~SharedInput() {
+        if (attached_) ::AttachThreadInput(self_, other_, FALSE);
+    }
+    SharedInput(const SharedInput&) = delete;
+    SharedInput& operator=(const SharedInput&) = delete;
+
+private:
+    DWORD self_, other_;
+    bool attached_ = false;
+};
+
+// Wine's panes show their selection only while they have the focus: the pane brought forward
+// takes it, so the key or value landed on is seen.
+void BringForward(HWND pane) {
+    ::SetForegroundWindow(pane);
+    const SharedInput input(pane);
+    ::SetFocus(pane);
+}
+
 std::size_t AlignTo8(std::size_t size) { return (size + 7) & ~std::size_t{7}; }
 
 std::size_t TextCapacity(std::size_t nameLength) { return std::min(nameLength, kLongestName) + 1; }
@@ -76,8 +103,8 @@ PanesState WineEditorPanes::CheckPanes() {
 
 void WineEditorPanes::Sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
 
-void WineEditorPanes::FocusTree() { ::SetForegroundWindow(tree_); }
-void WineEditorPanes::FocusList() { ::SetForegroundWindow(list_); }
+void WineEditorPanes::FocusTree() { BringForward(tree_); }
+void WineEditorPanes::FocusList() { BringForward(list_); }
 
 LRESULT WineEditorPanes::Tree(UINT message, WPARAM wParam, LPARAM lParam) const {
     return Send(tree_, message, wParam, lParam);

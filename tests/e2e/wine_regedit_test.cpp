@@ -89,6 +89,10 @@ protected:
             return ::testing::AssertionFailure()
                    << "editor shows key \"" << shownKey << "\" value \"" << shownValue << "\", expected \"" << key
                    << "\" value \"" << value << "\"";
+        // Wine's panes show their selection only with the focus: the value's list, or else the tree.
+        const char* focused = value.empty() ? "SysTreeView32" : "SysListView32";
+        if (FocusOf(editor) != RegistryEditorPane(editor, focused))
+            return ::testing::AssertionFailure() << "the focus is not in the " << focused;
         ++landed_;
         return ::testing::AssertionSuccess();
     }

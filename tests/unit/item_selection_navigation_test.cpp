@@ -38,8 +38,9 @@ TEST(ItemSelectionNavigation, ExpandsEachLevelAndSelectsTheKey) {
     EXPECT_THAT(tree.Calls, ElementsAre("FocusTree", "Expand <top>", "Expand HKEY_CURRENT_USER",
                                         "Expand HKEY_CURRENT_USER\\Software",
                                         "Expand HKEY_CURRENT_USER\\Software\\Wine",
-                                        "Select HKEY_CURRENT_USER\\Software\\Wine\\Fonts", "FocusList"));
-    // The key reached is selected, not opened, as after typing its name.
+                                        "Select HKEY_CURRENT_USER\\Software\\Wine\\Fonts"));
+    // The key reached is selected, not opened, as after typing its name; the tree keeps the
+    // focus, so that its selection shows.
     EXPECT_FALSE(tree.IsExpanded("HKEY_CURRENT_USER\\Software\\Wine\\Fonts"));
     EXPECT_FALSE(tree.SelectedValue.has_value());
 }
@@ -110,6 +111,7 @@ TEST(ItemSelectionNavigation, ValuesAreSelectedByTheSameRule) {
         SelectKeyAndValue({"HKEY_CURRENT_USER", "Software\\Wine", name}, tree);
         EXPECT_EQ(tree.Selected(), "HKEY_CURRENT_USER\\Software\\Wine");
         EXPECT_EQ(tree.Calls.back(), "SelectValue " + std::to_string(tree.SelectedValue.value_or(99)));
+        EXPECT_EQ(tree.Calls[tree.Calls.size() - 2], "FocusList");
         return tree.SelectedValue;
     };
     EXPECT_EQ(valueAfter("version"), 1u);

@@ -83,6 +83,7 @@ public:
 
     HWND Top() const { return top_; }
     HWND TreePane() const { return tree_; }
+    HWND ListPane() const { return list_; }
 
 private:
     HWND top_ = nullptr, tree_ = nullptr, list_ = nullptr;
@@ -198,6 +199,11 @@ TEST(WineEditorPanes, JumpLandsOnKeyAndValue) {
     EXPECT_EQ(editor.Selected(), spaced);
     EXPECT_TRUE(editor.Expanded(alpha));
     EXPECT_EQ(editor.ListNext(LVNI_SELECTED), 2);
+    EXPECT_EQ(GetFocus(), editor.ListPane());
+
+    SelectKeyAndValue({"HKEY_CURRENT_USER", "Software", ""}, panes);
+    EXPECT_EQ(editor.Selected(), software);
+    EXPECT_EQ(GetFocus(), editor.TreePane());
 }
 
 TEST(WineEditorPanes, OnlyAnEditorWithPanesOneLevelDownIsOfferedUnderWine) {
