@@ -4,19 +4,25 @@
 
 namespace zelkova::testing {
 
+namespace {
+
+struct DescendantSearch {
+    const char* className;
+    std::vector<HWND> found;
+};
+
+// A named CALLBACK function: a lambda has the wrong calling convention on 32-bit Windows.
+BOOL CALLBACK CollectDescendant(HWND child, LPARAM data) {
+    auto* search = reinterpret_cast<DescendantSearch*>(data);
+    if (lstrcmpiA(ClassName(child).c_str(), search->className) == 0) search->found.push_back(child);
+    return TRUE;
+}
+
+}  // namespace
+
 std::vector<HWND> FindDescendants(HWND parent, const char* className) {
-    struct Search {
-        const char* className;
-        std::vector<HWND> found;
-    } search{className, {}};
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            if (lstrcmpiA(ClassName(child).c_str(), s->className) == 0) s->found.push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    DescendantSearch search{className, {}};
+    EnumChildWindows(parent, CollectDescendant, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
