@@ -66,7 +66,9 @@ const PropertyTable& Control::PublishedProperties() const {
 
 void Control::SetParent(WinControl* parent) {
     if (parent == parent_) return;
-    if (parent == this) throw std::invalid_argument("A control cannot be its own parent");
+    for (const Control* ancestor = parent; ancestor != nullptr; ancestor = ancestor->parent_) {
+        if (ancestor == this) throw std::invalid_argument("A control cannot be its own parent");
+    }
     if (parent_ != nullptr) parent_->RemoveControl(this);
     if (parent != nullptr) parent->InsertControl(this);
 }

@@ -9,6 +9,7 @@
 #include "gui/Action.h"
 #include "gui/Edit.h"
 #include "gui/Label.h"
+#include "gui/Panel.h"
 #include "gui/Properties.h"
 #include "gui/Timer.h"
 #include "support/GuiTesting_win.h"
@@ -292,6 +293,18 @@ TEST(MouseRouting, TheParentTracksWhichWindowlessControlIsUnderTheMouseAndClicks
     PostAndPump(window, WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(label.enters, 2);
     EXPECT_EQ(label.leaves, 2);
+}
+
+TEST(Parents, AControlCannotBecomeItsOwnAncestor) {
+    TestForm form;
+    auto& outer = Make<Panel>(form);
+    auto& inner = Make<Panel>(form);
+    outer.SetParent(&form);
+    inner.SetParent(&outer);
+    EXPECT_THROW(outer.SetParent(&inner), std::invalid_argument);
+    EXPECT_THROW(outer.SetParent(&outer), std::invalid_argument);
+    EXPECT_EQ(outer.Parent(), &form);
+    EXPECT_EQ(inner.ParentForm(), &form);
 }
 
 TEST(TextChanged, IsSentOnlyWhenTheWindowTextReallyChanges) {
