@@ -1,0 +1,134 @@
+#include "platform/WinFileSystem.h"
+
+#include <objbase.h>
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <stdexcept>
+
+#include "gui/Gdi.h"
+
+namespace zelkova {
+namespace {
+
+struct FileHandleTraits {
+    using Handle = HANDLE;
+    static void Close(HANDLE handle) noexcept { ::CloseHandle(handle); }
+};
+using OwnedFile = UniqueHandle<FileHandleTraits>;
+
+// CreateFileA reports failure as INVALID_HANDLE_VALUE, which the wrapper must never own.
+OwnedFile OpenFile(const std::string& path, DWORD access, DWORD share, DWORD disposition) {
+    const HANDLE handle = ::CreateFileA(path.c_str(), access, share, nullptr, disposition,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    return OwnedFile(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
+}
+
+// One ReadFile or WriteFile moves at most a DWORD's worth.
+constexpr std::size_t kMaxTransfer = std::numeric_limits<DWORD>::max();
+
+class WinReadFile final : public RandomAccessFile {
+public:
+    WinReadFile(OwnedFile file, std::uint64_t size) : file_(std::move(file)), size_(size) {}
+    std::uint64_t Size() const override { return size_; }
+
+    std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> buffer) override {
+        if (offset >= size_) return 0;
+        const std::size_t available = static_cast<std::size_t>(
+            std::min<std::uint64_t>(buffer.size(), size_ - offset));
+        std::size_t done = 0;
+        while (done < available) {
+            const std::uint64_t at = offset + done;
+            // The offset rides in the OVERLAPPED structure, so no separate seek can go wrong.
+            OVERLAPPED position{};
+            position.Offset = static_cast<DWORD>(at);
+            position.OffsetHigh = static_cast<DWORD>(at >> 32);
+            const DWORD wanted = static_cast<DWORD>(std::min(available - done, kMaxTransfer));
+            DWORD got = 0;
+            if (!::ReadFile(file_.get(), buffer.data() + done, wanted, &got, &position) || got == 0)
+                break;
+            done += got;
+        }
+        return done;
+    }
+
+private:
+    OwnedFile file_;
+    std::uint64_t size_;
+};
+
+class WinWriteFile final : public OutputFile {
+public:
+    explicit WinWriteFile(OwnedFile file) : file_(std::move(file)) {}
+
+    bool Write(std::span<const std::uint8_t> bytes) override {
+        if (!file_) return false;
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const DWORD wanted = static_cast<DWORD>(std::min(bytes.size() - done, kMaxTransfer));
+            DWORD put = 0;
+            if (!::WriteFile(file_.get(), bytes.data() + done, wanted, &put, nullptr) || put == 0)
+                break;
+            done += put;
+        }
+        written_ += done;
+        return done == bytes.size();
+    }
+    std::uint64_t BytesWritten() const override { return written_; }
+    void Close() override { file_.reset(); }
+
+private:
+    OwnedFile file_;
+    std::uint64_t written_ = 0;
+};
+
+}  // namespace
+
+bool WinFileSystem::FileExists(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::unique_ptr<RandomAccessFile> WinFileSystem::OpenForReading(const std::string& path) {
+    OwnedFile file = OpenFile(path, GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING);
+    LARGE_INTEGER size{};
+    if (!file || !::GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) return nullptr;
+    return std::make_unique<WinReadFile>(std::move(file), static_cast<std::uint64_t>(size.QuadPart));
+}
+
+std::unique_ptr<OutputFile> WinFileSystem::CreateForWriting(const std::string& path) {
+    OwnedFile file = OpenFile(path, GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS);
+    if (!file) return nullptr;
+    return std::make_unique<WinWriteFile>(std::move(file));
+}
+
+bool WinFileSystem::RemoveFile(const std::string& path) { return ::DeleteFileA(path.c_str()) != FALSE; }
+
+std::string WinTempFolder::TempDirectory() {
+    std::string path(MAX_PATH + 1, '\0');
+    for (;;) {
+        const DWORD length = ::GetTempPathA(static_cast<DWORD>(path.size()), path.data());
+        if (length == 0) throw std::runtime_error("Cannot find the temporary folder");
+        // Too small a buffer gets back the size it needs, terminating zero included.
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(length);
+    }
+}
+
+Guid WinTempFolder::NewGuid() {
+    GUID made{};
+    if (FAILED(::CoCreateGuid(&made))) throw std::runtime_error("Cannot create a GUID");
+    Guid guid;
+    guid.data1 = made.Data1;
+    guid.data2 = made.Data2;
+    guid.data3 = made.Data3;
+    std::memcpy(guid.data4.data(), made.Data4, guid.data4.size());
+    return guid;
+}
+
+}  // namespace zelkova
