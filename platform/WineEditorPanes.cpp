@@ -15,6 +15,8 @@ constexpr std::size_t kLongestName = 16383;
 // batches grow, since each round trip costs more than the items in it.
 constexpr std::size_t kFirstBatch = 8;
 constexpr std::size_t kLargestBatch = 128;
+// More items than any key holds: a tree whose items link in a circle must not hold us forever.
+constexpr std::size_t kMostItems = std::size_t{1} << 22;
 // A huge key takes the editor a while to expand; a hung editor must not hang us.
 constexpr UINT kReplyLimitMs = 10000;
 
@@ -142,7 +144,8 @@ void WineEditorPanes::VisitChildren(TreeItemRef parent, std::size_t nameLength, 
     const std::size_t limit = BatchLimit(recordSize, capacity);
     std::vector<TreeItemRef> items;
     TreeItemRef next = static_cast<TreeItemRef>(Tree(TVM_GETNEXTITEM, TVGN_CHILD, Param(parent)));
-    for (std::size_t batch = std::min(kFirstBatch, limit); next; batch = std::min(batch * 2, limit)) {
+    for (std::size_t batch = std::min(kFirstBatch, limit), seen = 0; next && seen < kMostItems;
+         seen += items.size(), batch = std::min(batch * 2, limit)) {
         items.clear();
         for (; next && items.size() < batch; next = static_cast<TreeItemRef>(Tree(TVM_GETNEXTITEM, TVGN_NEXT, Param(next))))
             items.push_back(next);
@@ -164,7 +167,7 @@ void WineEditorPanes::VisitChildren(TreeItemRef parent, std::size_t nameLength, 
 void WineEditorPanes::VisitValues(std::size_t nameLength, const ValueVisitor& visit) {
     if (!scratch_) return;
     const LRESULT counted = List(LVM_GETITEMCOUNT, 0, 0);
-    const std::size_t count = counted > 0 ? static_cast<std::size_t>(counted) : 0;
+    const std::size_t count = counted > 0 ? std::min(static_cast<std::size_t>(counted), kMostItems) : 0;
     const std::size_t capacity = TextCapacity(nameLength);
     const std::size_t recordSize = AlignTo8(ListItemRecordSize(width_));
     const std::size_t limit = BatchLimit(recordSize, capacity);
