@@ -90,6 +90,23 @@ TEST_F(Tray, AMinimiseCommandWithLowBitsSetGoesToTheTaskbarInstead) {
     EXPECT_TRUE(WaitUntil([&] { return Shown(); }));
 }
 
+TEST_F(Tray, TheIconsRightButtonOpensTheTrayMenuWhoseItemsRestoreAndExit) {
+    SystemCommand(SC_MINIMIZE);
+    ASSERT_TRUE(WaitUntil([&] { return BothHidden(); }));
+    const auto rightClick = [&] { PostMessageA(app->Main(), kTrayIcon, 0, WM_RBUTTONDOWN); };
+    ASSERT_TRUE(ChooseFromMenu(*app, rightClick, 'o')) << "Open";
+    EXPECT_TRUE(WaitUntil([&] { return Shown(); }));
+
+    SystemCommand(SC_MINIMIZE);
+    ASSERT_TRUE(WaitUntil([&] { return BothHidden(); }));
+    ASSERT_TRUE(ChooseFromMenu(*app, rightClick, 'e')) << "Exit";
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, app->ProcessId());
+    ASSERT_NE(process, nullptr);
+    EXPECT_EQ(WaitForSingleObject(process, 10000), WAIT_OBJECT_0) << "Exit from the tray ends the program";
+    CloseHandle(process);
+    EXPECT_EQ(ReadSetting("RegistryList", "Count"), "2");
+}
+
 TEST_F(Tray, OtherSystemCommandsKeepTheirOrdinaryMeaning) {
     SystemCommand(SC_CLOSE);
     HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, app->ProcessId());

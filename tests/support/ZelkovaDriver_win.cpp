@@ -163,19 +163,33 @@ RECT RemoteListView::ItemRect(int row) const {
     return rect;
 }
 
+bool ChooseFromMenu(const ZelkovaApp& app, const std::function<void()>& open, char key) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        Settle(app);
+        open();
+        HWND menu = WaitForWindow(
+            [&] {
+                HWND found = FindProcessWindow(app.ProcessId(), "#32768");
+                return found != nullptr && IsWindowVisible(found) ? found : nullptr;
+            },
+            std::chrono::seconds(2));
+        if (menu == nullptr) continue;
+        // A menu that the late focus news dismiss goes within moments of opening.
+        Sleep(300);
+        if (!IsWindowVisible(menu)) continue;
+        // The menu's loop reads the whole thread's queue: a character posted anywhere picks the item.
+        PostMessageA(app.Main(), WM_CHAR, static_cast<WPARAM>(key), 1);
+        return WaitUntil([&] { return !IsWindowVisible(menu); });
+    }
+    return false;
+}
+
 bool ChooseFromContextMenu(const ZelkovaApp& app, HWND control, char key) {
     RECT rect{};
     GetWindowRect(control, &rect);
     const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-    PostMessageA(control, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(control), at);
-    HWND menu = WaitForWindow([&] {
-        HWND found = FindProcessWindow(app.ProcessId(), "#32768");
-        return found != nullptr && IsWindowVisible(found) ? found : nullptr;
-    });
-    if (menu == nullptr) return false;
-    // The menu's loop reads the whole thread's queue: a character posted anywhere picks the item.
-    PostMessageA(control, WM_CHAR, static_cast<WPARAM>(key), 1);
-    return WaitUntil([&] { return !IsWindowVisible(menu); });
+    return ChooseFromMenu(
+        app, [&] { PostMessageA(control, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(control), at); }, key);
 }
 
 void SetClipboardText(const std::string& text) {

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,10 @@ private:
     char* remote_ = nullptr;
 };
 
+// Opens a pop-up menu of the program with `open` and chooses the item whose mnemonic is `key`.
+// Under Wine a menu can be dismissed as it opens, by focus news from the X server that arrive
+// late: when no menu stays open, the opening is tried again (a dismissed menu chose nothing).
+bool ChooseFromMenu(const ZelkovaApp& app, const std::function<void()>& open, char key);
 // Opens a control's context menu and chooses the item whose mnemonic is `key`.
 bool ChooseFromContextMenu(const ZelkovaApp& app, HWND control, char key);
 
