@@ -39,25 +39,31 @@ std::string ReadSetting(const char* section, const char* key) {
     return value;
 }
 
+namespace {
+
+struct TextSearch {
+    const std::string* text;
+    HWND found;
+};
+
+// A named callback: a lambda does not convert to the 32-bit build's stdcall WNDENUMPROC.
+BOOL CALLBACK FindByText(HWND child, LPARAM data) {
+    auto* search = reinterpret_cast<TextSearch*>(data);
+    if (WindowText(child) != *search->text) return TRUE;
+    search->found = child;
+    return FALSE;
+}
+
+}  // namespace
+
 HWND FindControl(HWND parent, const char* className, const std::string& text) {
-    for (HWND child : FindDescendants(parent, className != nullptr ? className : "")) {
-        if (WindowText(child) == text) return child;
-    }
     if (className == nullptr) {
-        struct Search {
-            const std::string* text;
-            HWND found;
-        } search{&text, nullptr};
-        EnumChildWindows(
-            parent,
-            [](HWND child, LPARAM data) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(data);
-                if (WindowText(child) != *s->text) return TRUE;
-                s->found = child;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        TextSearch search{&text, nullptr};
+        EnumChildWindows(parent, FindByText, reinterpret_cast<LPARAM>(&search));
         return search.found;
+    }
+    for (HWND child : FindDescendants(parent, className)) {
+        if (WindowText(child) == text) return child;
     }
     return nullptr;
 }
