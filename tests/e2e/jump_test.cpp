@@ -1,34 +1,14 @@
-#include "jump/EditorNavigation.h"
-
 #include "support/RecordingEditor.h"
 #include "support/ZelkovaApp_win.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 namespace zelkova {
 namespace {
 
 using namespace zelkova::testing;
-
-std::vector<std::string> PaneMessages(const std::string& log) {
-    std::vector<std::string> messages;
-    std::istringstream in(log);
-    for (std::string line; std::getline(in, line);)
-        if (line.rfind("tree ", 0) == 0 || line.rfind("list ", 0) == 0) messages.push_back(line);
-    return messages;
-}
-
-std::vector<std::string> ExpectedMessages(const KeyJumpRequest& request) {
-    RecordingEditor recorder;
-    NavigateRegistryEditor(request, recorder);
-    std::vector<std::string> messages;
-    for (const std::string& call : recorder.Calls)
-        if (call.rfind("tree ", 0) == 0 || call.rfind("list ", 0) == 0) messages.push_back(call);
-    return messages;
-}
 
 class JumpEndToEnd : public ::testing::Test {
 protected:
@@ -73,20 +53,20 @@ TEST_F(JumpEndToEnd, WrongTextShowsTheFailureMessage) {
         ZelkovaApp::CloseMessageBox(box);
         EXPECT_EQ(WindowText(app.JumpField()), text) << "the field keeps its text";
     }
-    EXPECT_TRUE(PaneMessages(ReadWholeFile(logPath)).empty());
+    EXPECT_TRUE(PaneMessagesInLog(ReadWholeFile(logPath)).empty());
 }
 
 TEST_F(JumpEndToEnd, RootWithoutBackslashDoesNothing) {
     Jump("HKCU");
     EXPECT_EQ(app.WaitForMessageBox(std::chrono::milliseconds(1500)), nullptr);
-    EXPECT_TRUE(PaneMessages(ReadWholeFile(logPath)).empty());
+    EXPECT_TRUE(PaneMessagesInLog(ReadWholeFile(logPath)).empty());
 }
 
 TEST_F(JumpEndToEnd, ExistingKeyDrivesTheEditor) {
     Jump("hkcu\\Software\\Wine");
-    const std::vector<std::string> expected = ExpectedMessages({"HKEY_CURRENT_USER", "Software\\Wine", ""});
-    EXPECT_TRUE(WaitUntil([&] { return PaneMessages(ReadWholeFile(logPath)).size() >= expected.size(); }));
-    EXPECT_THAT(PaneMessages(ReadWholeFile(logPath)), ::testing::ElementsAreArray(expected));
+    const std::vector<std::string> expected = ExpectedPaneMessages({"HKEY_CURRENT_USER", "Software\\Wine", ""});
+    EXPECT_TRUE(WaitUntil([&] { return PaneMessagesInLog(ReadWholeFile(logPath)).size() >= expected.size(); }));
+    EXPECT_THAT(PaneMessagesInLog(ReadWholeFile(logPath)), ::testing::ElementsAreArray(expected));
     EXPECT_EQ(app.WaitForMessageBox(std::chrono::milliseconds(200)), nullptr);
 }
 

@@ -1,6 +1,9 @@
 #include "support/RecordingEditor.h"
 
+#include "jump/EditorNavigation.h"
+
 #include <cstdio>
+#include <sstream>
 
 namespace zelkova::testing {
 namespace {
@@ -87,6 +90,26 @@ void RecordingEditor::Sleep(std::uint32_t milliseconds) {
     // Polling sleeps are counted, not listed, so that sequences stay readable.
     SleptMs += milliseconds;
     if (milliseconds != 20) Calls.push_back("Sleep " + std::to_string(milliseconds));
+}
+
+std::vector<std::string> PaneMessagesIn(const std::vector<std::string>& lines) {
+    std::vector<std::string> messages;
+    for (const std::string& line : lines)
+        if (line.rfind("tree ", 0) == 0 || line.rfind("list ", 0) == 0) messages.push_back(line);
+    return messages;
+}
+
+std::vector<std::string> PaneMessagesInLog(const std::string& log) {
+    std::vector<std::string> lines;
+    std::istringstream in(log);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return PaneMessagesIn(lines);
+}
+
+std::vector<std::string> ExpectedPaneMessages(const KeyJumpRequest& request) {
+    RecordingEditor recorder;
+    NavigateRegistryEditor(request, recorder);
+    return PaneMessagesIn(recorder.Calls);
 }
 
 std::vector<std::string> ExpectedTyping(const std::string& pane, const std::string& text) {

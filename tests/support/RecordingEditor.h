@@ -1,6 +1,7 @@
 #pragma once
 
 #include "jump/EditorAutomation.h"
+#include "jump/KeyJumpRequest.h"
 
 #include <string>
 #include <vector>
@@ -41,6 +42,14 @@ private:
     bool started_ = false;
     int looksSinceStart_ = 0;
 };
+
+// Only the pane messages ("tree ..." and "list ...") among recorded calls or the lines of a
+// stand-in editor's log, which use the same notation.
+std::vector<std::string> PaneMessagesIn(const std::vector<std::string>& lines);
+std::vector<std::string> PaneMessagesInLog(const std::string& log);
+
+// The pane messages a jump to `request` must deliver, in order.
+std::vector<std::string> ExpectedPaneMessages(const KeyJumpRequest& request);
 
 // The calls a jump makes to type `text` into a pane: WM_CHAR per byte, VK_RIGHT plus a
 // sleep per backslash (tree pane only).

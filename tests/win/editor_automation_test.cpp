@@ -22,25 +22,6 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-// Only the messages the panes received, in order.
-std::vector<std::string> PaneMessages(const std::string& log) {
-    std::vector<std::string> messages;
-    for (const std::string& line : Lines(log))
-        if (line.rfind("tree ", 0) == 0 || line.rfind("list ", 0) == 0) messages.push_back(line);
-    return messages;
-}
-
-// The messages a jump must deliver: what the recording fake sees, minus the calls that are
-// not messages.
-std::vector<std::string> ExpectedMessages(const KeyJumpRequest& request) {
-    RecordingEditor recorder;
-    NavigateRegistryEditor(request, recorder);
-    std::vector<std::string> messages;
-    for (const std::string& call : recorder.Calls)
-        if (call.rfind("tree ", 0) == 0 || call.rfind("list ", 0) == 0) messages.push_back(call);
-    return messages;
-}
-
 class EditorAutomationTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -81,8 +62,8 @@ TEST_F(EditorAutomationTest, KeyJumpReachesTheTreePaneExactly) {
     ChildProcess editor = StartStandIn();
     const KeyJumpRequest request{"HKEY_CURRENT_USER", "Software\\Wine\\\\Fonts\\", ""};
     NavigateRegistryEditor(request, automation);
-    const std::vector<std::string> messages = PaneMessages(ReadWholeFile(logPath));
-    EXPECT_THAT(messages, ::testing::ElementsAreArray(ExpectedMessages(request)));
+    const std::vector<std::string> messages = PaneMessagesInLog(ReadWholeFile(logPath));
+    EXPECT_THAT(messages, ::testing::ElementsAreArray(ExpectedPaneMessages(request)));
     EXPECT_EQ(std::count(messages.begin(), messages.end(), "tree key 25"), 30);
     EXPECT_EQ(std::count_if(messages.begin(), messages.end(), [](auto& m) { return m.rfind("list", 0) == 0; }), 0);
 }
@@ -91,8 +72,8 @@ TEST_F(EditorAutomationTest, ValueJumpTypesTheValueIntoTheListPane) {
     ChildProcess editor = StartStandIn();
     const KeyJumpRequest request{"HKEY_LOCAL_MACHINE", "SOFTWARE\\Classes", "Content Type \xE9"};
     NavigateRegistryEditor(request, automation);
-    const std::vector<std::string> messages = PaneMessages(ReadWholeFile(logPath));
-    EXPECT_THAT(messages, ::testing::ElementsAreArray(ExpectedMessages(request)));
+    const std::vector<std::string> messages = PaneMessagesInLog(ReadWholeFile(logPath));
+    EXPECT_THAT(messages, ::testing::ElementsAreArray(ExpectedPaneMessages(request)));
     EXPECT_THAT(messages, ::testing::Contains("list char e9"));
     EXPECT_EQ(messages.back(), "list char e9");
 }
@@ -136,7 +117,7 @@ TEST_F(StartedEditorTest, StartsTheEditorAndJumpsOnce) {
     EXPECT_EQ(log.rfind("started ", 0), 0u) << "the stand-in was not the program the shell started";
     HWND window = FindWindowA("RegEdit_RegEdit", nullptr);
     ASSERT_NE(window, nullptr);
-    EXPECT_THAT(PaneMessages(log), ::testing::ElementsAreArray(ExpectedMessages(request)));
+    EXPECT_THAT(PaneMessagesInLog(log), ::testing::ElementsAreArray(ExpectedPaneMessages(request)));
     // A second jump finds the running editor instead of starting another one.
     NavigateRegistryEditor(request, automation);
     const std::vector<std::string> lines = Lines(ReadWholeFile(logPath));
