@@ -25,7 +25,7 @@ public:
     HDC RawHandle() const { return dc_; }
 
     const FontSpec& GetFont() const { return font_; }
-    void SetFont(const Font& font) { SetFont(font.Spec()); }
+    void SetFont(const Font& font) { SetFont(font.Attributes()); }
     void SetFont(const FontSpec& font);
     void SetFontColor(TColor color);
     void SetFontBold(bool bold);

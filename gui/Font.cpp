@@ -5,29 +5,29 @@
 
 namespace zelkova {
 
-LOGFONTA ToLogFont(const FontSpec& spec) {
+LOGFONTA ToLogFont(const FontSpec& attributes) {
     LOGFONTA log{};
-    log.lfHeight = spec.height;
-    log.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-    log.lfItalic = spec.italic ? TRUE : FALSE;
-    log.lfUnderline = spec.underline ? TRUE : FALSE;
-    log.lfStrikeOut = spec.strikeOut ? TRUE : FALSE;
-    log.lfCharSet = static_cast<BYTE>(spec.charset);
+    log.lfHeight = attributes.height;
+    log.lfWeight = attributes.bold ? FW_BOLD : FW_NORMAL;
+    log.lfItalic = attributes.italic ? TRUE : FALSE;
+    log.lfUnderline = attributes.underline ? TRUE : FALSE;
+    log.lfStrikeOut = attributes.strikeOut ? TRUE : FALSE;
+    log.lfCharSet = static_cast<BYTE>(attributes.charset);
     log.lfOutPrecision = OUT_DEFAULT_PRECIS;
     log.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     log.lfQuality = DEFAULT_QUALITY;
     log.lfPitchAndFamily = DEFAULT_PITCH;
-    const std::size_t length = std::min(spec.name.size(), sizeof(log.lfFaceName) - 1);
-    std::memcpy(log.lfFaceName, spec.name.data(), length);
+    const std::size_t length = std::min(attributes.name.size(), sizeof(log.lfFaceName) - 1);
+    std::memcpy(log.lfFaceName, attributes.name.data(), length);
     return log;
 }
 
-void Font::Assign(const FontSpec& spec) {
-    const bool shapeChanged = spec.name != spec_.name || spec.height != spec_.height ||
-                              spec.bold != spec_.bold || spec.italic != spec_.italic ||
-                              spec.underline != spec_.underline ||
-                              spec.strikeOut != spec_.strikeOut || spec.charset != spec_.charset;
-    spec_ = spec;
+void Font::Assign(const FontSpec& attributes) {
+    const bool shapeChanged = attributes.name != spec_.name || attributes.height != spec_.height ||
+                              attributes.bold != spec_.bold || attributes.italic != spec_.italic ||
+                              attributes.underline != spec_.underline ||
+                              attributes.strikeOut != spec_.strikeOut || attributes.charset != spec_.charset;
+    spec_ = attributes;
     Changed(shapeChanged);
 }
 

@@ -14,13 +14,13 @@ namespace zelkova {
 class Font {
 public:
     Font() = default;
-    explicit Font(FontSpec spec) : spec_(std::move(spec)) {}
+    explicit Font(FontSpec attributes) : spec_(std::move(attributes)) {}
     Font(const Font&) = delete;
     Font& operator=(const Font&) = delete;
 
-    const FontSpec& Spec() const { return spec_; }
-    // Takes every attribute of spec at once (one change notification).
-    void Assign(const FontSpec& spec);
+    const FontSpec& Attributes() const { return spec_; }
+    // Takes every attribute of attributes at once (one change notification).
+    void Assign(const FontSpec& attributes);
     void Assign(const Font& other) { Assign(other.spec_); }
 
     const std::string& Name() const { return spec_.name; }
@@ -49,7 +49,7 @@ private:
     mutable OwnedFont handle_;
 };
 
-// LOGFONT of a spec (the face name is cut to fit).
-LOGFONTA ToLogFont(const FontSpec& spec);
+// LOGFONT of a attributes (the face name is cut to fit).
+LOGFONTA ToLogFont(const FontSpec& attributes);
 
 }  // namespace zelkova

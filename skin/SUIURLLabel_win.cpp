@@ -22,7 +22,7 @@ void SystemUrlShell::Execute(HWND owner, const char* verb, const std::string& fi
 }
 
 TsuiURLLabel::TsuiURLLabel(Component* owner) : Label(owner), shell_(&DefaultShell()) {
-    FontSpec font = GetFont().Spec();
+    FontSpec font = GetFont().Attributes();
     font.bold = false;
     font.italic = false;
     font.strikeOut = false;

@@ -367,7 +367,7 @@ TEST_F(SkinnedControlPaint, TheGroupBoxFramesItsClientAreaBelowHalfTheFontHeight
     auto* box = new TsuiGroupBox(&form_);
     box->SetParent(&form_);
     box->SetBounds(10, 10, 372, 145);
-    FontSpec font = box->GetFont().Spec();
+    FontSpec font = box->GetFont().Attributes();
     font.height = -11;
     font.color = 0;
     box->SetFont(font);
@@ -395,7 +395,7 @@ TEST_F(SkinnedControlPaint, AGroupBoxCaptionLeavesAGapInTheTopEdge) {
     auto* box = new TsuiGroupBox(&form_);
     box->SetParent(&form_);
     box->SetBounds(10, 10, 200, 100);
-    FontSpec font = box->GetFont().Spec();
+    FontSpec font = box->GetFont().Attributes();
     font.height = -11;
     font.color = 0;
     box->SetFont(font);
