@@ -5,7 +5,11 @@
 // References from the same run: a click on Jump with text that resolves to nothing (what the
 // click, the handler's dispatch and our way of noticing its return cost by themselves), and
 // the editor's own start, from the shell call to its tree holding the root keys. Each jump is
-// checked to have landed on its key, by the editor's status bar.
+// checked to have landed on its key, by the editor's status bar. For a breakdown, the same
+// navigation is also timed when called from this process, which has no window to give up.
+#include "jump/EditorNavigation.h"
+#include "platform/WinEditorAutomation.h"
+
 #include "support/WineRegistryEditor_win.h"
 #include "support/ZelkovaApp_win.h"
 
@@ -45,7 +49,9 @@ public:
     bool Ready() const { return app_.Started() && app_.JumpButton(); }
 
     // Posts the click and, behind it, a selection change of the jump field that Zelkova handles
-    // only after the click's handler has returned; the field is polled without sleeping.
+    // only after the click's handler has returned. The field is asked every millisecond: a
+    // handler waiting on the editor answers each question, so asking without pause would
+    // slow down what is measured.
     double Click(const std::string& text) {
         HWND field = app_.JumpField();
         app_.SetJumpText(text);
@@ -54,7 +60,7 @@ public:
         ZelkovaApp::Click(app_.JumpButton());
         PostMessageA(field, EM_SETSEL, 0, -1);
         const Clock::time_point limit = start + std::chrono::seconds(30);
-        for (DWORD end = 0; end == 0 && Clock::now() < limit;)
+        for (DWORD end = 0; end == 0 && Clock::now() < limit; Sleep(1))
             SendMessageA(field, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&end));
         return Milliseconds(Clock::now() - start);
     }
@@ -68,6 +74,16 @@ public:
 private:
     ZelkovaApp app_;
 };
+
+void Navigate(const std::string& key, Run& run) {
+    zelkova::WinEditorAutomation automation;
+    const std::size_t slash = key.find('\\');
+    const Clock::time_point start = Clock::now();
+    zelkova::NavigateRegistryEditor({key.substr(0, slash), key.substr(slash + 1), ""}, automation);
+    run.times.push_back(Milliseconds(Clock::now() - start));
+    HWND editor = RegistryEditorWindow();
+    if (editor && SelectedKeyPath(editor) == key) ++run.landed;
+}
 
 void Print(const char* what, const Run& run, double reference, const char* referenceName) {
     const double median = Median(run.times);
@@ -96,7 +112,7 @@ int main() {
 
     constexpr int kColdRounds = 8;
     constexpr int kWarmRounds = 25;
-    Run idle, cold3, cold8, warm3, warm8;
+    Run idle, cold3, cold8, warm3, warm8, direct3, direct8;
     std::vector<double> editorStarts;
 
     bench.Click("HKCU");  // warm-up of Zelkova's handler
@@ -114,6 +130,10 @@ int main() {
         bench.Jump(kThreeLevels, warm3);
         bench.Jump(kEightLevels, warm8);
     }
+    for (int round = 0; round < kWarmRounds; ++round) {
+        Navigate(kThreeLevels, direct3);
+        Navigate(kEightLevels, direct8);
+    }
     CloseEveryRegistryEditor();
 
     const double click = Median(idle.times);
@@ -124,6 +144,8 @@ int main() {
                 "editor start alone", start, editorStarts.size());
     Print("editor running, 3 levels", warm3, click, "click");
     Print("editor running, 8 levels", warm8, click, "click");
+    Print("  navigation alone, 3 levels", direct3, click, "click");
+    Print("  navigation alone, 8 levels", direct8, click, "click");
     Print("editor not running, 3 levels", cold3, start, "start");
     Print("editor not running, 8 levels", cold8, start, "start");
     return warm3.landed + warm8.landed + cold3.landed + cold8.landed ==
