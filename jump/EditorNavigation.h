@@ -22,7 +22,8 @@ inline constexpr std::uint32_t kEditorPollLimitMs = 5000;
 std::string TypedPath(const KeyJumpRequest& request);
 
 // Brings the Registry Editor forward (starting it if needed) and types its way to the key
-// and value. Reports nothing; returns when the last keystroke has been handled.
+// and value; an editor that offers its items for selection (Wine's) has them selected instead.
+// Reports nothing; returns when the last keystroke has been handled.
 void NavigateRegistryEditor(const KeyJumpRequest& request, EditorAutomation& editor);
 
 }  // namespace zelkova
