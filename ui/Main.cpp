@@ -255,7 +255,7 @@ void TfrmMain::CreateMenus() {
     // The two page items open the pages the window's icon and update link open.
     AddMenuItem(*pmSelf, "miHomepage", "&Hompage").SetOnClick([this](Component*) { Image1Click(); });
     AddMenuItem(*pmSelf, "miCheckforUpdate", "&Check for Update")
-        .SetOnClick([this](Component*) { OpenPage(kUpdatePage); });
+        .SetOnClick([this](Component*) { OpenPage(lUpdate->URL()); });
     AddMenuItem(*pmSelf, "N2", "-");
     AddMenuItem(*pmSelf, "miExit", "&Exit").SetOnClick([this](Component*) { bExitClick(); });
 }

@@ -129,8 +129,10 @@ TEST_F(AppWindows, MenusHoldTheirItemsInOrder) {
     EXPECT_EQ(tray, (std::vector<std::string>{"&Open", "-", "Jump from &Clipboard", "-", "&Hompage",
                                               "&Check for Update", "-", "&Exit"}));
     main.pmSelf->Items()[4]->Click();
-    ASSERT_EQ(shell.calls.size(), 1u);
+    main.pmSelf->Items()[5]->Click();
+    ASSERT_EQ(shell.calls.size(), 2u);
     EXPECT_EQ(shell.calls[0].file, kHomePage);
+    EXPECT_EQ(shell.calls[1].file, main.lUpdate->URL());
 }
 
 TEST_F(AppWindows, ShowingLaysTheTitleStripAcrossTheWindowAndFocusesTheJumpField) {
