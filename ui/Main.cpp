@@ -88,7 +88,14 @@ TfrmMain::TfrmMain(MainServices services) : Form(nullptr), services_(services) {
 }
 
 TfrmMain::~TfrmMain() {
-    if (Application* app = Application::Instance()) app->OnWindowMessage = nullptr;
+    if (Application* app = Application::Instance()) {
+        app->OnWindowMessage = nullptr;
+        // The application window outlives this window and its icons.
+        if (app->Handle() != nullptr) {
+            SendMessageA(app->Handle(), WM_SETICON, ICON_BIG, 0);
+            SendMessageA(app->Handle(), WM_SETICON, ICON_SMALL, 0);
+        }
+    }
     // The controls' handlers reach the members below: let the controls go first.
     DestroyComponents();
 }

@@ -2,12 +2,14 @@
 
 #include "gui/JpegPicture.h"
 
+#include <stdexcept>
+
 namespace zelkova {
 
 OwnedBitmap LoadJpegPicture(const char* name) {
     try {
         return LoadJpegResource(GetModuleHandleA(nullptr), name).bitmap;
-    } catch (const JpegError&) {
+    } catch (const std::runtime_error&) {  // a damaged picture, or no memory for its bitmap
         return OwnedBitmap();
     }
 }
