@@ -105,6 +105,12 @@ foreach(kind win e2e)
     endif()
     add_test(NAME ${target} COMMAND ${name})
     set_tests_properties(${target} PROPERTIES LABELS ${kind} TIMEOUT 600)
+    # The end-to-end tests drive Zelkova.exe through the one desktop, clipboard and settings
+    # file of the prefix, as the clipboard test uses the clipboard: never two at once, even
+    # under ctest -j.
+    if(kind STREQUAL "e2e" OR target STREQUAL "win_clipboard_test")
+      set_property(TEST ${target} APPEND PROPERTY RESOURCE_LOCK zelkova_desktop)
+    endif()
   endforeach()
 endforeach()
 
@@ -123,6 +129,6 @@ endforeach()
 # that drives an editor finds it by its window class: they must not run at the same time.
 foreach(test win_editor_automation_test e2e_jump_test e2e_favourites_test e2e_wine_regedit_test)
   if(TEST ${test})
-    set_tests_properties(${test} PROPERTIES RESOURCE_LOCK registry_editor)
+    set_property(TEST ${test} APPEND PROPERTY RESOURCE_LOCK registry_editor)
   endif()
 endforeach()

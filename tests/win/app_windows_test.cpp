@@ -144,7 +144,8 @@ TEST_F(AppWindows, ShowingLaysTheTitleStripAcrossTheWindowAndFocusesTheJumpField
     EXPECT_EQ(main.lUpdate->Top(), 24);
     EXPECT_EQ(main.iUpdate->Left(), main.lUpdate->Left() - 20);
     EXPECT_EQ(main.lUpdate->GetFont().Color(), kWhite) << "FormCreate makes the link white";
-    EXPECT_EQ(GetFocus(), main.eRegKey->Handle());
+    // Where the form puts the focus (another program may hold the desktop's foreground).
+    EXPECT_EQ(main.ActiveControl(), main.eRegKey);
     main.Hide();
 }
 
