@@ -4,9 +4,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "jump/EditorNavigation.h"
 #include "support/RecordingEditor.h"
 #include "support/ZelkovaDriver_win.h"
 
@@ -21,23 +18,6 @@ std::string SettingsWith(const Rows& rows) {
     text += "[CommentList]\r\n";
     for (std::size_t i = 0; i < rows.size(); ++i) text += std::to_string(i) + "=" + rows[i].second + "\r\n";
     return text;
-}
-
-std::vector<std::string> PaneMessages(const std::string& log) {
-    std::vector<std::string> messages;
-    std::istringstream in(log);
-    for (std::string line; std::getline(in, line);)
-        if (line.rfind("tree ", 0) == 0 || line.rfind("list ", 0) == 0) messages.push_back(line);
-    return messages;
-}
-
-std::vector<std::string> ExpectedMessages(const KeyJumpRequest& request) {
-    RecordingEditor recorder;
-    NavigateRegistryEditor(request, recorder);
-    std::vector<std::string> messages;
-    for (const std::string& call : recorder.Calls)
-        if (call.rfind("tree ", 0) == 0 || call.rfind("list ", 0) == 0) messages.push_back(call);
-    return messages;
 }
 
 // Zelkova.exe started over a settings file of the given rows.
@@ -262,8 +242,8 @@ protected:
         DeleteFileA(logPath.c_str());
     }
     bool EditorReceived(const std::vector<std::string>& expected) const {
-        WaitUntil([&] { return PaneMessages(ReadWholeFile(logPath)).size() >= expected.size(); });
-        return PaneMessages(ReadWholeFile(logPath)) == expected;
+        WaitUntil([&] { return PaneMessagesInLog(ReadWholeFile(logPath)).size() >= expected.size(); });
+        return PaneMessagesInLog(ReadWholeFile(logPath)) == expected;
     }
 
     std::string logPath;
@@ -279,7 +259,7 @@ TEST_F(FavouriteJumps, DoubleClickJumpsToTheEntry) {
     PostMessageA(listWindow, WM_LBUTTONUP, 0, at);
     PostMessageA(listWindow, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
     PostMessageA(listWindow, WM_LBUTTONUP, 0, at);
-    EXPECT_TRUE(EditorReceived(ExpectedMessages({"HKEY_CURRENT_USER", "Software\\Wine", ""})));
+    EXPECT_TRUE(EditorReceived(ExpectedPaneMessages({"HKEY_CURRENT_USER", "Software\\Wine", ""})));
     EXPECT_EQ(list->Count(), 1);
 }
 
@@ -289,11 +269,11 @@ TEST_F(FavouriteJumps, JumpFromClipboardTrimsTheTextAndIgnoresTextWithoutHk) {
     SetClipboardText("no root here\\at all");
     ASSERT_TRUE(ChooseFromContextMenu(*app, listWindow, 'c'));
     EXPECT_EQ(app->WaitForMessageBox(std::chrono::milliseconds(800)), nullptr) << "no message for such text";
-    EXPECT_TRUE(PaneMessages(ReadWholeFile(logPath)).empty());
+    EXPECT_TRUE(PaneMessagesInLog(ReadWholeFile(logPath)).empty());
 
     SetClipboardText("  hkcu\\Software\\Wine \r\n");
     ASSERT_TRUE(ChooseFromContextMenu(*app, listWindow, 'c'));
-    EXPECT_TRUE(EditorReceived(ExpectedMessages({"HKEY_CURRENT_USER", "Software\\Wine", ""})));
+    EXPECT_TRUE(EditorReceived(ExpectedPaneMessages({"HKEY_CURRENT_USER", "Software\\Wine", ""})));
 }
 
 }  // namespace
