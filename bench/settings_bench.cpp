@@ -13,6 +13,7 @@
 
 #include "favourites/FavouritesList.h"
 #include "favourites/Global.h"
+#include "support/SettingsWorkload.h"
 #include "favourites/PortableProfileFile.h"
 #include "support/ScratchFolder.h"
 
@@ -21,28 +22,10 @@ namespace {
 using namespace zelkova;
 
 // Every folder exists; the opener sends every path to one file of the scratch folder.
-class BenchEnvironment : public SettingsEnvironment {
-public:
-    std::string ApplicationDataFolder() override { return "C:\\Users\\bench\\AppData\\Roaming"; }
-    bool FolderExists(const std::string&) override { return true; }
-    bool CreateFolder(const std::string&) override { return true; }
-    std::string ExecutablePath() override { return "C:\\Zelkova.exe"; }
-};
-
-FavouritesList ListOf(int count) {
-    FavouritesList list;
-    for (int i = 0; i < count; ++i) {
-        list.Append({"HKEY_CURRENT_USER\\Software\\Vendor" + std::to_string(i) +
-                         "\\Product\\Settings\\Window",
-                     i % 3 == 0 ? std::string() : "comment number " + std::to_string(i)});
-    }
-    return list;
-}
-
 struct Fixture {
     testing::ScratchFolder scratch;
     std::string path = scratch.File("options.ini");
-    BenchEnvironment environment;
+    testing::AlwaysThereEnvironment environment;
     SettingsFile settings{environment, [this](const std::string&) {
                               return std::make_unique<PortableProfileFile>(path);
                           }};
@@ -92,7 +75,7 @@ void Report(benchmark::State& state, char kind, int count, double total) {
 void RawWrite(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
     Fixture fixture;
-    fixture.settings.SaveFavourites(ListOf(count));
+    fixture.settings.SaveFavourites(testing::FavouritesOf(count));
     const std::string bytes = Slurp(fixture.path);
     double total = 0;
     for (auto _ : state) {
@@ -109,7 +92,7 @@ void RawWrite(benchmark::State& state) {
 void RawRead(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
     Fixture fixture;
-    fixture.settings.SaveFavourites(ListOf(count));
+    fixture.settings.SaveFavourites(testing::FavouritesOf(count));
     double total = 0;
     for (auto _ : state) {
         TimeIteration(state, total, [&] { benchmark::DoNotOptimize(Slurp(fixture.path)); });
@@ -120,7 +103,7 @@ void RawRead(benchmark::State& state) {
 void Save(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
     Fixture fixture;
-    const FavouritesList list = ListOf(count);
+    const FavouritesList list = testing::FavouritesOf(count);
     double total = 0;
     for (auto _ : state) {
         std::remove(fixture.path.c_str());
@@ -132,7 +115,7 @@ void Save(benchmark::State& state) {
 void Load(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
     Fixture fixture;
-    fixture.settings.SaveFavourites(ListOf(count));
+    fixture.settings.SaveFavourites(testing::FavouritesOf(count));
     double total = 0;
     for (auto _ : state) {
         FavouritesList list;

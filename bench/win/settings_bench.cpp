@@ -18,6 +18,7 @@
 
 #include "favourites/FavouritesList.h"
 #include "favourites/Global.h"
+#include "support/SettingsWorkload.h"
 #include "favourites/PortableProfileFile.h"
 #include "platform/WinProfileFile.h"
 #include "support/WinScratchFolder_win.h"
@@ -44,33 +45,15 @@ double Median(int rounds, Body body) {
 }
 
 // Every folder exists; the settings file is whatever path the opener was built for.
-class BenchEnvironment : public SettingsEnvironment {
-public:
-    std::string ApplicationDataFolder() override { return "C:\\bench"; }
-    bool FolderExists(const std::string&) override { return true; }
-    bool CreateFolder(const std::string&) override { return true; }
-    std::string ExecutablePath() override { return "C:\\bench\\Zelkova.exe"; }
-};
-
-FavouritesList ListOf(int count) {
-    FavouritesList list;
-    for (int i = 0; i < count; ++i) {
-        list.Append({"HKEY_CURRENT_USER\\Software\\Vendor" + std::to_string(i) +
-                         "\\Product\\Settings\\Window",
-                     i % 3 == 0 ? std::string() : "comment number " + std::to_string(i)});
-    }
-    return list;
-}
-
 struct Timing {
     double save = 0;
     double load = 0;
 };
 
 Timing Measure(const std::string& path, const ProfileFileOpener& open, int count, int rounds) {
-    BenchEnvironment environment;
+    testing::AlwaysThereEnvironment environment;
     SettingsFile settings(environment, [&](const std::string&) { return open(path); });
-    const FavouritesList list = ListOf(count);
+    const FavouritesList list = testing::FavouritesOf(count);
     Timing timing;
     timing.save = Median(rounds, [&] {
         DeleteFileA(path.c_str());
