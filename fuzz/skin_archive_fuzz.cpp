@@ -3,31 +3,14 @@
 #include <cstdlib>
 
 #include "skin/SkinArchive.h"
-
-namespace {
-
-// Counts what would be written, never more than the entry's recorded size.
-class CountingOutput final : public zelkova::OutputFile {
-public:
-    bool Write(std::span<const std::uint8_t> bytes) override {
-        written_ += bytes.size();
-        return true;
-    }
-    std::uint64_t BytesWritten() const override { return written_; }
-    void Close() override {}
-
-private:
-    std::uint64_t written_ = 0;
-};
-
-}  // namespace
+#include "tests/support/CountingOutput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     zelkova::MemoryFile file(std::span<const std::uint8_t>(data, size));
     const auto entry = zelkova::FindSkinEntry(file, "SKINDATA.SK2");
     if (!entry) return 0;
     for (const char* password : {"pw", ""}) {
-        CountingOutput output;
+        zelkova::testing::CountingOutput output;
         const auto outcome = zelkova::UnpackSkinEntry(file, *entry, output, password);
         if (output.BytesWritten() > entry->uncompressedSize) std::abort();
         if (outcome == zelkova::ExtractOutcome::Success &&

@@ -7,6 +7,7 @@
 #include <random>
 
 #include "skin/StdioFileSystem.h"
+#include "support/CountingOutput.h"
 #include "support/ScratchFolder.h"
 #include "support/SkinFileWriter.h"
 #include "support/ZlibDeflate.h"
@@ -195,20 +196,6 @@ TEST_F(SkinArchiveTest, SizeChecksAfterDecoding) {
     EXPECT_FALSE(r.outputExists);
 }
 
-// A sink that remembers the most it ever held.
-class MeasuringOutput final : public OutputFile {
-public:
-    bool Write(std::span<const std::uint8_t> bytes) override {
-        written_ += bytes.size();
-        return true;
-    }
-    std::uint64_t BytesWritten() const override { return written_; }
-    void Close() override {}
-
-private:
-    std::uint64_t written_ = 0;
-};
-
 TEST_F(SkinArchiveTest, OutputPastTheRecordedSizeStopsDecodingAtOnce) {
     // 16 MB of zeros in about 16 KB, recorded as 100 bytes.
     const std::vector<std::uint8_t> bomb(16u << 20, 0);
@@ -220,7 +207,7 @@ TEST_F(SkinArchiveTest, OutputPastTheRecordedSizeStopsDecodingAtOnce) {
     MemoryFile file(archive);
     const auto entry = FindSkinEntry(file, "SKINDATA.SK2");
     ASSERT_TRUE(entry.has_value());
-    MeasuringOutput output;
+    testing::CountingOutput output;
     EXPECT_EQ(UnpackSkinEntry(file, *entry, output, ""), ExtractOutcome::Rejected);
     EXPECT_LE(output.BytesWritten(), 100u);
 
