@@ -25,7 +25,12 @@ ResolveResult ClassifyKeyText(const std::string& text, RegistryAccess& registry)
     const std::string keyPath = text.substr(firstSlash + 1);
 
     const std::optional<RootKey> root = FindRootKey(rootText);
-    if (!root) return Failure();
+    if (!root) {
+        // The editor's address bar and "Copy Key Name" write "Computer\HKEY_...\..." (the
+        // first word translated on other systems): the full root name after that word counts.
+        if (StartsWithFullRootName(keyPath)) return ClassifyKeyText(keyPath, registry);
+        return Failure();
+    }
 
     // The probe lives for this call only and closes whatever it opened on every path.
     const std::unique_ptr<RegistryProbe> probe = registry.MakeProbe(root->Key);

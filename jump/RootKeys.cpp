@@ -13,4 +13,12 @@ std::optional<RootKey> FindRootKey(std::string_view rootText) {
     return std::nullopt;
 }
 
+bool StartsWithFullRootName(std::string_view text) {
+    for (const RootKey& root : kRootKeys) {
+        if (text.substr(0, root.FullName.size()) != root.FullName) continue;
+        if (text.size() == root.FullName.size() || text[root.FullName.size()] == '\\') return true;
+    }
+    return false;
+}
+
 }  // namespace zelkova

@@ -25,4 +25,8 @@ inline constexpr RootKey kRootKeys[] = {
 // full name exactly as written (so "hkey_local_machine" is no root).
 std::optional<RootKey> FindRootKey(std::string_view rootText);
 
+// Whether the text begins with a full root name, exactly as written, that ends there or at a
+// backslash ("HKEY_USERS\\.DEFAULT" does, "HKEY_USERSX" and "hkey_users" do not).
+bool StartsWithFullRootName(std::string_view text);
+
 }  // namespace zelkova

@@ -134,6 +134,14 @@ TEST_F(WineRegistryEditorJump, EveryRootKey) {
     EXPECT_TRUE(JumpLands("HKCC\\Software\\Fonts", "HKEY_CURRENT_CONFIG\\Software\\Fonts"));
 }
 
+TEST_F(WineRegistryEditorJump, PathAsTheEditorWritesIt) {
+    // What the address bar and "Copy Key Name" give: a first word ("Computer", translated on
+    // other systems) before the full root name.
+    EXPECT_TRUE(JumpLands("Computer\\" + kUserBase + "\\Key 3.0", kUserBase + "\\Key 3.0"));
+    EXPECT_TRUE(JumpLands("Computador\\" + kUserBase + "\\Key 3.0\\Install Path", kUserBase + "\\Key 3.0",
+                          "Install Path"));
+}
+
 TEST_F(WineRegistryEditorJump, DeepKeysWithBlanksDotsDigitsHyphensAndUnderscores) {
     EXPECT_TRUE(JumpLands("HKCU\\Software\\Zelkova Jump Test\\Key 3.0", kUserBase + "\\Key 3.0"));
     EXPECT_TRUE(JumpLands("HKCU\\Software\\Zelkova Jump Test\\Mixed_Case-4\\v1.2.3",

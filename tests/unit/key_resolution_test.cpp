@@ -104,6 +104,26 @@ TEST_F(KeyResolution, ParentThatRefusesFullAccessJumpsWithoutTestingTheValue) {
     ExpectFailure("HKCU\\Software\\AnyName");  // same shape, but full access shows no such value
 }
 
+TEST_F(KeyResolution, TheEditorsOwnNotationResolvesAfterItsFirstWord) {
+    ExpectJump("Computer\\HKEY_CURRENT_USER\\Software\\Microsoft",
+               {"HKEY_CURRENT_USER", "Software\\Microsoft", ""});
+    ExpectJump("Ordinateur\\HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\Windows",
+               {"HKEY_LOCAL_MACHINE", "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "Windows"});
+    ExpectJump("\\HKEY_CLASSES_ROOT\\.txt", {"HKEY_CLASSES_ROOT", ".txt", ""});
+    ExpectNothing("Computer\\HKEY_CURRENT_USER");  // the root alone, as "HKEY_CURRENT_USER" gives
+    ExpectFailure("Computer\\HKEY_CURRENT_USER\\Software\\NoSuchKey");
+}
+
+TEST_F(KeyResolution, OnlyAFullRootNameAsTheEditorWritesItFollowsTheFirstWord) {
+    ExpectFailure("Computer\\Software\\Microsoft");
+    ExpectFailure("Computer\\hkey_current_user\\Software");
+    ExpectFailure("Computer\\HKCU\\Software");
+    ExpectFailure("Computer\\HKEY_CURRENT_USERS\\Software");
+    ExpectFailure("Computer\\Computer\\HKEY_CURRENT_USER\\Software");
+    ExpectFailure("Computer\\ HKEY_CURRENT_USER\\Software");
+    EXPECT_TRUE(editor.Calls.empty());
+}
+
 TEST_F(KeyResolution, AJumpDrivesTheEditor) {
     ExpectJump("HKCU\\Software", {"HKEY_CURRENT_USER", "Software", ""});
     EXPECT_FALSE(editor.Calls.empty());
