@@ -7,6 +7,9 @@
 #include <fstream>
 
 #include "favourites/Global.h"
+#include "gui/Canvas.h"
+#include "gui/Gdi.h"
+#include "gui/Label.h"
 #include "platform/WinProfileFile.h"
 #include "support/FakeRegistry.h"
 #include "support/GuiTesting_win.h"
@@ -90,6 +93,40 @@ protected:
     SettingsFile settings{environment, OpenWinProfileFile};
     std::unique_ptr<TfrmMain> main_;
 };
+
+// Where a label's caption ends up with the fonts this prefix really has: inside the label,
+// inside its parent, and clear of every windowed control beside it.
+void ExpectLabelsFit(WinControl& parent) {
+    const Rect area = parent.ClientRect();
+    for (Control* control : parent.Controls()) {
+        if (auto* container = dynamic_cast<WinControl*>(control)) {
+            ExpectLabelsFit(*container);
+            continue;
+        }
+        auto* label = dynamic_cast<Label*>(control);
+        if (label == nullptr || !label->Visible()) continue;
+        SCOPED_TRACE(parent.Name() + " / " + label->Name() + " \"" + label->Caption() + "\"");
+        WindowDC screen(nullptr);
+        Canvas canvas(screen.get());
+        canvas.SetFont(label->GetFont());
+        Rect needed{0, 0, label->WordWrap() ? label->Width() : 0, 0};
+        canvas.DrawText(label->Caption(), needed, DT_CALCRECT | DT_EXPANDTABS |
+                        (label->WordWrap() ? DT_WORDBREAK : DT_SINGLELINE), -1);
+        EXPECT_LE(needed.Width(), label->Width());
+        EXPECT_LE(needed.Height(), label->Height());
+        const Rect bounds = label->BoundsRect();
+        EXPECT_TRUE(bounds.left >= area.left && bounds.top >= area.top && bounds.right <= area.right &&
+                    bounds.bottom <= area.bottom)
+            << "outside its parent's " << area.Width() << " x " << area.Height();
+        for (Control* other : parent.Controls()) {
+            if (!other->IsWindowed() || !other->Visible()) continue;
+            const Rect sibling = other->BoundsRect();
+            EXPECT_TRUE(bounds.right <= sibling.left || sibling.right <= bounds.left ||
+                        bounds.bottom <= sibling.top || sibling.bottom <= bounds.top)
+                << "runs under " << other->Name();
+        }
+    }
+}
 
 TEST(TrayIconRecord, IsTheFirstVersionRecordWithTheWindowAsIdentifierAndTheTwoLineTip) {
     HWND window = reinterpret_cast<HWND>(static_cast<UINT_PTR>(0x12345));
@@ -231,6 +268,32 @@ TEST_F(AppWindows, KeyEntryDialogLaunchesTheEditorAndEnablesOkForAFullRoot) {
     EXPECT_EQ(dialog.suiGroupBox1->UIStyle(), TsuiUIStyle::DeepBlue);
     EXPECT_EQ(dialog.bLaunchRegedit->UIStyle(), TsuiUIStyle::MacOS) << "the frame's style does not reach it";
     dialog.Hide();
+}
+
+TEST_F(AppWindows, EveryLabelsCaptionFitsWithWinesOwnFonts) {
+    {
+        // Without Wine's own fonts "MS Sans Serif" falls back to a wider face, and this
+        // measures nothing the user sees.
+        WindowDC screen(nullptr);
+        Canvas canvas(screen.get());
+        canvas.SetFont(Main().lTitleHint->GetFont());
+        char face[LF_FACESIZE] = {};
+        GetTextFaceA(canvas.Handle(), sizeof face, face);
+        ASSERT_STREQ(face, "MS Sans Serif") << "the prefix lacks Wine's fonts";
+    }
+    TfrmMain& main = Main();
+    main.Show();
+    PumpPending();
+    ExpectLabelsFit(main);
+    TfrmAddRegistry dialog(&main, shell);
+    dialog.Show();
+    ExpectLabelsFit(dialog);
+    TfrmAbout about(&main, shell);
+    about.Show();
+    ExpectLabelsFit(about);
+    about.Hide();
+    dialog.Hide();
+    main.Hide();
 }
 
 TEST_F(AppWindows, AboutLinksOpenTheHomeAndDonationPages) {
