@@ -56,8 +56,8 @@ void WinEditorAutomation::CloseProcess(ProcessRef process) { ::CloseHandle(Handl
 // ShowWindow on another process's window is sent to that window's thread and waits for it
 // without limit. So the editor is first asked for a reply it must give within the limit, and
 // only then shown, by ShowWindowAsync, which waits for nothing: an editor that freezes just
-// after answering still cannot hold us, and the show is queued ahead of the keystrokes that
-// follow it.
+// after answering still cannot hold us, and a live one shows itself as soon as it next looks
+// at its queue.
 bool WinEditorAutomation::ShowWindow(WindowRef window, int command) {
     if (!AnswersInTime(Hwnd(window), WM_NULL, 0, 0)) return false;
     ::ShowWindowAsync(Hwnd(window), command);

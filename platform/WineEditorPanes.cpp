@@ -57,7 +57,6 @@ private:
     bool attached_ = false;
 };
 
-
 std::size_t AlignTo8(std::size_t size) { return (size + 7) & ~std::size_t{7}; }
 
 std::size_t TextCapacity(std::size_t nameLength) { return std::min(nameLength, kLongestName) + 1; }
