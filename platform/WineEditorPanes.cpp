@@ -1,5 +1,7 @@
 #include "platform/WineEditorPanes.h"
 
+#include "platform/ForeignFocus.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -38,25 +40,6 @@ HWND FindDescendant(HWND parent, const char* className) {
     return search.found;
 }
 
-// Another thread's window takes the keyboard focus only from a thread that shares its input
-// state for the moment.
-class SharedInput {
-public:
-    explicit SharedInput(HWND window)
-        : self_(::GetCurrentThreadId()), other_(::GetWindowThreadProcessId(window, nullptr)) {
-        attached_ = other_ != 0 && other_ != self_ && ::AttachThreadInput(self_, other_, TRUE);
-    }
-    ~SharedInput() {
-        if (attached_) ::AttachThreadInput(self_, other_, FALSE);
-    }
-    SharedInput(const SharedInput&) = delete;
-    SharedInput& operator=(const SharedInput&) = delete;
-
-private:
-    DWORD self_, other_;
-    bool attached_ = false;
-};
-
 std::size_t AlignTo8(std::size_t size) { return (size + 7) & ~std::size_t{7}; }
 
 std::size_t TextCapacity(std::size_t nameLength) { return std::min(nameLength, kLongestName) + 1; }
@@ -80,15 +63,11 @@ LRESULT WineEditorPanes::Send(HWND window, UINT message, WPARAM wParam, LPARAM l
 }
 
 // Wine's panes show their selection only while they have the focus: the pane brought forward
-// takes it, so the key or value landed on is seen. SetFocus sends the pane its focus messages
-// and waits for them without limit, so the pane must have just answered in time; only an
-// editor that freezes in the moment between the two can still hold us.
+// takes it, so the key or value landed on is seen.
 void WineEditorPanes::BringForward(HWND pane) {
-    Send(pane, WM_NULL, 0, 0);
     if (stopped_) return;
     ::SetForegroundWindow(pane);
-    const SharedInput input(pane);
-    ::SetFocus(pane);
+    if (!FocusOtherThreadsWindow(pane, kEditorReplyLimitMs)) stopped_ = true;
 }
 
 PanesState WineEditorPanes::CheckPanes() {

@@ -284,12 +284,12 @@ TEST(WineEditorPanes, TextTheControlKeepsItselfIsReadWhereItPoints) {
     RemoveWindowSubclass(editor.ListPane(), HandBackOwnText, 1);
 }
 
-// An editor on a thread of its own that, inside the first TVM_EXPAND its tree gets, stays
-// busy for longer than the reply limit and then goes on. Whatever is sent to it meanwhile
+// An editor on a thread of its own that, inside the first `stallOn` message its tree gets,
+// stays busy for longer than the reply limit and then goes on. Whatever is sent to it meanwhile
 // reaches it once it goes on, so it can count what came after the message that timed out.
 class EditorThatStalls {
 public:
-    EditorThatStalls() {
+    explicit EditorThatStalls(UINT stallOn) : stallOn_(stallOn) {
         thread_ = std::thread([this] {
             InProcessEditor editor;
             HTREEITEM top = editor.Add(nullptr, "My Computer");
@@ -326,13 +326,14 @@ private:
         auto* self = reinterpret_cast<EditorThatStalls*>(data);
         const bool paneMessage = message == WM_NULL || (message >= LVM_FIRST && message < TV_FIRST + 0x100);
         if (paneMessage && self->stalled_) ++self->after_;
-        if (message == TVM_EXPAND && !self->stalled_) {
+        if (message == self->stallOn_ && !self->stalled_) {
             self->stalled_ = true;
             Sleep(kEditorReplyLimitMs + 1000);
         }
         return DefSubclassProc(window, message, wParam, lParam);
     }
 
+    const UINT stallOn_;
     std::atomic<HWND> top_ = nullptr;
     DWORD threadId_ = 0;
     std::atomic<bool> stalled_ = false;
@@ -340,13 +341,16 @@ private:
     std::thread thread_;
 };
 
+// A message, or the focus change that SetFocus waits for, left unanswered in time.
 TEST(WineEditorPanes, NothingIsSentAfterAMessageTheEditorLeftUnanswered) {
-    EditorThatStalls editor;
-    WineEditorPanes panes(editor.Top());
-    SelectKeyAndValue({"HKEY_CURRENT_USER", "Software", "value"}, panes);
-    EXPECT_TRUE(editor.Stalled());
-    EXPECT_EQ(panes.CheckPanes(), PanesState::Unusable);
-    EXPECT_EQ(editor.MessagesAfterTheStall(), 0);
+    for (const UINT stallOn : {UINT{TVM_EXPAND}, UINT{WM_SETFOCUS}}) {
+        EditorThatStalls editor(stallOn);
+        WineEditorPanes panes(editor.Top());
+        SelectKeyAndValue({"HKEY_CURRENT_USER", "Software", "value"}, panes);
+        EXPECT_TRUE(editor.Stalled()) << std::hex << stallOn;
+        EXPECT_EQ(panes.CheckPanes(), PanesState::Unusable) << std::hex << stallOn;
+        EXPECT_EQ(editor.MessagesAfterTheStall(), 0) << std::hex << stallOn;
+    }
 }
 
 TEST(WineEditorPanes, OnlyAnEditorWithPanesOneLevelDownIsOfferedUnderWine) {
