@@ -29,8 +29,15 @@ inline constexpr std::uintptr_t kVkLeft = 0x25;
 inline constexpr std::uintptr_t kVkRight = 0x27;
 inline constexpr std::uintptr_t kVkDown = 0x28;
 
+// The longest the editor may take to answer one call that waits for it. An editor that has
+// stopped answering (hung, or held in a debugger) would otherwise hold our only thread for
+// good. An editor still busy after this long with one message (filling in a vast key, say)
+// is taken for stopped too: the jump ends early rather than freezing us.
+inline constexpr std::uint32_t kEditorReplyLimitMs = 3000;
+
 // The platform operations the navigation needs; the Windows build calls the Win32
-// functions of the same names.
+// functions of the same names. The two that wait for the editor give up after
+// kEditorReplyLimitMs and then return false, and the navigation ends there.
 class EditorAutomation {
 public:
     virtual ~EditorAutomation() = default;
@@ -40,11 +47,11 @@ public:
     virtual void WaitForInputIdle(ProcessRef process, std::uint32_t milliseconds) = 0;
     virtual bool HasProcessExited(ProcessRef process) = 0;
     virtual void CloseProcess(ProcessRef process) = 0;
-    virtual void ShowWindow(WindowRef window, int command) = 0;
+    virtual bool ShowWindow(WindowRef window, int command) = 0;
     virtual WindowRef FindChildWindow(WindowRef parent, const char* className) = 0;
     virtual void SetForegroundWindow(WindowRef window) = 0;
-    virtual void SendWindowMessage(WindowRef window, std::uint32_t message, std::uintptr_t wParam,
-                             std::intptr_t lParam) = 0;
+    virtual bool SendWindowMessage(WindowRef window, std::uint32_t message, std::uintptr_t wParam,
+                                   std::intptr_t lParam) = 0;
     virtual void Sleep(std::uint32_t milliseconds) = 0;
 
     // An editor whose panes ignore typed characters offers its items for direct selection;

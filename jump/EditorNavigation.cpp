@@ -5,13 +5,13 @@
 namespace zelkova {
 namespace {
 
-void SendKey(EditorAutomation& editor, WindowRef pane, std::uintptr_t virtualKey) {
-    editor.SendWindowMessage(pane, kWmKeyDown, virtualKey, 0);
+bool SendKey(EditorAutomation& editor, WindowRef pane, std::uintptr_t virtualKey) {
+    return editor.SendWindowMessage(pane, kWmKeyDown, virtualKey, 0);
 }
 
 // The byte value, zero-extended: characters above 0x7F must not turn into huge wParams.
-void SendChar(EditorAutomation& editor, WindowRef pane, char c) {
-    editor.SendWindowMessage(pane, kWmChar, static_cast<unsigned char>(c), 0);
+bool SendChar(EditorAutomation& editor, WindowRef pane, char c) {
+    return editor.SendWindowMessage(pane, kWmChar, static_cast<unsigned char>(c), 0);
 }
 
 WindowRef StartEditor(EditorAutomation& editor) {
@@ -31,6 +31,35 @@ WindowRef StartEditor(EditorAutomation& editor) {
     return window;
 }
 
+// Each step returns false as soon as the editor fails to answer one message in time, so
+// that an editor that stopped answering costs one reply limit, not one per keystroke.
+bool TypePathIntoTree(EditorAutomation& editor, WindowRef tree, const std::string& typed) {
+    editor.SetForegroundWindow(tree);
+    for (int i = 0; i < kCollapseLeftArrows; ++i)
+        if (!SendKey(editor, tree, kVkLeft)) return false;
+    editor.Sleep(kArrowPauseMs);
+    if (!SendKey(editor, tree, kVkRight)) return false;
+    editor.Sleep(kArrowPauseMs);
+    for (char c : typed) {
+        if (c == '\\') {
+            if (!SendKey(editor, tree, kVkRight)) return false;
+            editor.Sleep(kArrowPauseMs);
+        } else if (!SendChar(editor, tree, c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void TypeValueIntoList(EditorAutomation& editor, WindowRef list, const std::string& valueName) {
+    editor.SetForegroundWindow(list);
+    if (valueName.empty()) return;
+    if (!SendKey(editor, list, kVkDown)) return;
+    editor.Sleep(kArrowPauseMs);
+    for (char c : valueName)
+        if (!SendChar(editor, list, c)) return;
+}
+
 }  // namespace
 
 std::string TypedPath(const KeyJumpRequest& request) {
@@ -46,38 +75,17 @@ void NavigateRegistryEditor(const KeyJumpRequest& request, EditorAutomation& edi
 
     WindowRef window = editor.FindTopLevelWindow(kEditorWindowClass);
     if (!window) window = StartEditor(editor);
-    if (!window) return;
-    editor.ShowWindow(window, kSwShowNormal);
+    if (!window || !editor.ShowWindow(window, kSwShowNormal)) return;
 
     if (const std::unique_ptr<EditorItemSelection> panes = editor.OpenItemSelection(window)) {
         SelectKeyAndValue(request, *panes);
         return;
     }
 
-    if (const WindowRef tree = editor.FindChildWindow(window, kTreePaneClass)) {
-        editor.SetForegroundWindow(tree);
-        for (int i = 0; i < kCollapseLeftArrows; ++i) SendKey(editor, tree, kVkLeft);
-        editor.Sleep(kArrowPauseMs);
-        SendKey(editor, tree, kVkRight);
-        editor.Sleep(kArrowPauseMs);
-        for (char c : typed) {
-            if (c == '\\') {
-                SendKey(editor, tree, kVkRight);
-                editor.Sleep(kArrowPauseMs);
-            } else {
-                SendChar(editor, tree, c);
-            }
-        }
-    }
-
-    if (const WindowRef list = editor.FindChildWindow(window, kListPaneClass)) {
-        editor.SetForegroundWindow(list);
-        if (!request.ValueName.empty()) {
-            SendKey(editor, list, kVkDown);
-            editor.Sleep(kArrowPauseMs);
-            for (char c : request.ValueName) SendChar(editor, list, c);
-        }
-    }
+    if (const WindowRef tree = editor.FindChildWindow(window, kTreePaneClass))
+        if (!TypePathIntoTree(editor, tree, typed)) return;
+    if (const WindowRef list = editor.FindChildWindow(window, kListPaneClass))
+        TypeValueIntoList(editor, list, request.ValueName);
 }
 
 }  // namespace zelkova

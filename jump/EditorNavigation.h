@@ -23,7 +23,8 @@ std::string TypedPath(const KeyJumpRequest& request);
 
 // Brings the Registry Editor forward (starting it if needed) and types its way to the key
 // and value; an editor that offers its items for selection (Wine's) has them selected instead.
-// Reports nothing; returns when the last keystroke has been handled.
+// Reports nothing; returns when the last keystroke has been handled, or as soon as the editor
+// leaves one call unanswered for kEditorReplyLimitMs.
 void NavigateRegistryEditor(const KeyJumpRequest& request, EditorAutomation& editor);
 
 }  // namespace zelkova

@@ -14,6 +14,14 @@ HWND Hwnd(WindowRef window) { return reinterpret_cast<HWND>(window); }
 WindowRef Ref(HWND window) { return reinterpret_cast<WindowRef>(window); }
 HANDLE Handle(ProcessRef process) { return reinterpret_cast<HANDLE>(process); }
 
+// SMTO_ABORTIFHUNG returns at once from a thread the system already counts as hung, rather
+// than waiting out the whole limit.
+bool AnswersInTime(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    return ::SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, kEditorReplyLimitMs,
+                                 &result) != 0;
+}
+
 }  // namespace
 
 WindowRef WinEditorAutomation::FindTopLevelWindow(const char* className) {
@@ -45,7 +53,16 @@ bool WinEditorAutomation::HasProcessExited(ProcessRef process) {
 
 void WinEditorAutomation::CloseProcess(ProcessRef process) { ::CloseHandle(Handle(process)); }
 
-void WinEditorAutomation::ShowWindow(WindowRef window, int command) { ::ShowWindow(Hwnd(window), command); }
+// ShowWindow on another process's window is sent to that window's thread and waits for it
+// without limit. So the editor is first asked for a reply it must give within the limit, and
+// only then shown, by ShowWindowAsync, which waits for nothing: an editor that freezes just
+// after answering still cannot hold us, and a live one shows itself as soon as it next looks
+// at its queue.
+bool WinEditorAutomation::ShowWindow(WindowRef window, int command) {
+    if (!AnswersInTime(Hwnd(window), WM_NULL, 0, 0)) return false;
+    ::ShowWindowAsync(Hwnd(window), command);
+    return true;
+}
 
 WindowRef WinEditorAutomation::FindChildWindow(WindowRef parent, const char* className) {
     return Ref(::FindWindowExA(Hwnd(parent), nullptr, className, nullptr));
@@ -53,9 +70,9 @@ WindowRef WinEditorAutomation::FindChildWindow(WindowRef parent, const char* cla
 
 void WinEditorAutomation::SetForegroundWindow(WindowRef window) { ::SetForegroundWindow(Hwnd(window)); }
 
-void WinEditorAutomation::SendWindowMessage(WindowRef window, std::uint32_t message, std::uintptr_t wParam,
-                                      std::intptr_t lParam) {
-    ::SendMessageA(Hwnd(window), message, wParam, lParam);
+bool WinEditorAutomation::SendWindowMessage(WindowRef window, std::uint32_t message, std::uintptr_t wParam,
+                                            std::intptr_t lParam) {
+    return AnswersInTime(Hwnd(window), message, wParam, lParam);
 }
 
 void WinEditorAutomation::Sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }

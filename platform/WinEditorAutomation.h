@@ -12,11 +12,11 @@ public:
     void WaitForInputIdle(ProcessRef process, std::uint32_t milliseconds) override;
     bool HasProcessExited(ProcessRef process) override;
     void CloseProcess(ProcessRef process) override;
-    void ShowWindow(WindowRef window, int command) override;
+    bool ShowWindow(WindowRef window, int command) override;
     WindowRef FindChildWindow(WindowRef parent, const char* className) override;
     void SetForegroundWindow(WindowRef window) override;
-    void SendWindowMessage(WindowRef window, std::uint32_t message, std::uintptr_t wParam,
-                     std::intptr_t lParam) override;
+    bool SendWindowMessage(WindowRef window, std::uint32_t message, std::uintptr_t wParam,
+                           std::intptr_t lParam) override;
     void Sleep(std::uint32_t milliseconds) override;
     std::unique_ptr<EditorItemSelection> OpenItemSelection(WindowRef editor) override;
 };

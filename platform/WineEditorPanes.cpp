@@ -1,5 +1,7 @@
 #include "platform/WineEditorPanes.h"
 
+#include "platform/ForeignFocus.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -17,16 +19,6 @@ constexpr std::size_t kFirstBatch = 8;
 constexpr std::size_t kLargestBatch = 128;
 // More items than any key holds: a tree whose items link in a circle must not hold us forever.
 constexpr std::size_t kMostItems = std::size_t{1} << 22;
-// A huge key takes the editor a while to expand; a hung editor must not hang us.
-constexpr UINT kReplyLimitMs = 10000;
-
-LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    DWORD_PTR result = 0;
-    if (!::SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, kReplyLimitMs,
-                               &result))
-        return 0;
-    return static_cast<LRESULT>(result);
-}
 
 struct DescendantSearch {
     const char* className;
@@ -48,33 +40,6 @@ HWND FindDescendant(HWND parent, const char* className) {
     return search.found;
 }
 
-// Another thread's window takes the keyboard focus only from a thread that shares its input
-// state for the moment.
-class SharedInput {
-public:
-    explicit SharedInput(HWND window)
-        : self_(::GetCurrentThreadId()), other_(::GetWindowThreadProcessId(window, nullptr)) {
-        attached_ = other_ != 0 && other_ != self_ && ::AttachThreadInput(self_, other_, TRUE);
-    }
-    ~SharedInput() {
-        if (attached_) ::AttachThreadInput(self_, other_, FALSE);
-    }
-    SharedInput(const SharedInput&) = delete;
-    SharedInput& operator=(const SharedInput&) = delete;
-
-private:
-    DWORD self_, other_;
-    bool attached_ = false;
-};
-
-// Wine's panes show their selection only while they have the focus: the pane brought forward
-// takes it, so the key or value landed on is seen.
-void BringForward(HWND pane) {
-    ::SetForegroundWindow(pane);
-    const SharedInput input(pane);
-    ::SetFocus(pane);
-}
-
 std::size_t AlignTo8(std::size_t size) { return (size + 7) & ~std::size_t{7}; }
 
 std::size_t TextCapacity(std::size_t nameLength) { return std::min(nameLength, kLongestName) + 1; }
@@ -84,14 +49,37 @@ LPARAM Param(std::uint64_t value) { return static_cast<LPARAM>(static_cast<std::
 
 }  // namespace
 
+// One message that goes unanswered in time ends every later one at once: an editor that has
+// stopped answering costs the jump one reply limit, however many messages were still to come.
+LRESULT WineEditorPanes::Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    if (stopped_) return 0;
+    if (!::SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, kEditorReplyLimitMs,
+                               &result)) {
+        stopped_ = true;
+        return 0;
+    }
+    return static_cast<LRESULT>(result);
+}
+
+// Wine's panes show their selection only while they have the focus: the pane brought forward
+// takes it, so the key or value landed on is seen.
+void WineEditorPanes::BringForward(HWND pane) {
+    if (stopped_) return;
+    ::SetForegroundWindow(pane);
+    if (!FocusOtherThreadsWindow(pane, kEditorReplyLimitMs)) stopped_ = true;
+}
+
 PanesState WineEditorPanes::CheckPanes() {
-    if (!::IsWindow(editor_)) return PanesState::Unusable;
+    if (stopped_ || !::IsWindow(editor_)) return PanesState::Unusable;
     if (!tree_) tree_ = FindDescendant(editor_, WC_TREEVIEWA);
     if (!list_) list_ = FindDescendant(editor_, WC_LISTVIEWA);
     if (!tree_ || !list_) return PanesState::Waiting;
     // The editor adds the top item and then the root keys under it.
     const TreeItemRef top = TopItem();
-    if (!top || !Tree(TVM_GETNEXTITEM, TVGN_CHILD, Param(top))) return PanesState::Waiting;
+    const bool filled = top && Tree(TVM_GETNEXTITEM, TVGN_CHILD, Param(top));
+    if (stopped_) return PanesState::Unusable;
+    if (!filled) return PanesState::Waiting;
 
     if (!scratch_) {
         process_ = OwnedProcess::OfWindow(tree_);
@@ -108,10 +96,10 @@ void WineEditorPanes::Sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds);
 void WineEditorPanes::FocusTree() { BringForward(tree_); }
 void WineEditorPanes::FocusList() { BringForward(list_); }
 
-LRESULT WineEditorPanes::Tree(UINT message, WPARAM wParam, LPARAM lParam) const {
+LRESULT WineEditorPanes::Tree(UINT message, WPARAM wParam, LPARAM lParam) {
     return Send(tree_, message, wParam, lParam);
 }
-LRESULT WineEditorPanes::List(UINT message, WPARAM wParam, LPARAM lParam) const {
+LRESULT WineEditorPanes::List(UINT message, WPARAM wParam, LPARAM lParam) {
     return Send(list_, message, wParam, lParam);
 }
 

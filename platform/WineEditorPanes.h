@@ -1,5 +1,6 @@
 #pragma once
 
+#include "jump/EditorAutomation.h"
 #include "jump/EditorItemSelection.h"
 #include "platform/RemoteMemory.h"
 
@@ -13,7 +14,9 @@ namespace zelkova {
 
 // Wine's Registry Editor, driven through its tree-view and list-view controls. Its panes sit
 // inside a child window, so they are looked for among all descendants. Item texts are read
-// through records placed in the editor's memory, many items per round trip.
+// through records placed in the editor's memory, many items per round trip. Every message
+// waits for the editor at most kEditorReplyLimitMs; after one that did not come back, the
+// panes are unusable and nothing more is sent.
 class WineEditorPanes : public EditorItemSelection {
 public:
     explicit WineEditorPanes(HWND editor) : editor_(editor) {}
@@ -44,8 +47,10 @@ private:
     std::vector<std::string> ReadTexts(const TextBatch& batch);
     std::string ReadMovedText(std::uint64_t address, std::size_t capacity);
     std::size_t BatchLimit(std::size_t recordSize, std::size_t capacity) const;
-    LRESULT Tree(UINT message, WPARAM wParam, LPARAM lParam) const;
-    LRESULT List(UINT message, WPARAM wParam, LPARAM lParam) const;
+    LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Tree(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT List(UINT message, WPARAM wParam, LPARAM lParam);
+    void BringForward(HWND pane);
 
     HWND editor_;
     HWND tree_ = nullptr;
@@ -53,6 +58,7 @@ private:
     OwnedProcess process_;
     PointerWidth width_ = PointerWidth::Bits64;
     RemoteAllocation scratch_;  // declared after the process handle it borrows
+    bool stopped_ = false;      // the editor left a message unanswered for kEditorReplyLimitMs
 };
 
 }  // namespace zelkova

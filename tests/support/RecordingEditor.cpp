@@ -66,8 +66,9 @@ void RecordingEditor::CloseProcess(ProcessRef process) {
     ++ProcessesClosed;
 }
 
-void RecordingEditor::ShowWindow(WindowRef window, int command) {
+bool RecordingEditor::ShowWindow(WindowRef window, int command) {
     Calls.push_back("ShowWindow " + Name(window) + " " + std::to_string(command));
+    return AnswersShow;
 }
 
 WindowRef RecordingEditor::FindChildWindow(WindowRef parent, const char* className) {
@@ -81,9 +82,10 @@ void RecordingEditor::SetForegroundWindow(WindowRef window) {
     Calls.push_back("SetForegroundWindow " + Name(window));
 }
 
-void RecordingEditor::SendWindowMessage(WindowRef window, std::uint32_t message, std::uintptr_t wParam,
-                                  std::intptr_t lParam) {
+bool RecordingEditor::SendWindowMessage(WindowRef window, std::uint32_t message, std::uintptr_t wParam,
+                                        std::intptr_t lParam) {
     Calls.push_back(Name(window) + " " + Message(message, wParam, lParam));
+    return MessagesAnswered < 0 || messagesSent_++ < MessagesAnswered;
 }
 
 void RecordingEditor::Sleep(std::uint32_t milliseconds) {

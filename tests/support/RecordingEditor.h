@@ -20,6 +20,10 @@ public:
     int ProcessExitsAfterPolls = -1;
     bool HasTree = true, HasList = true;
     bool StartGivesProcess = true;
+    // An editor that stops answering: the show request goes unanswered, or every message
+    // after the first `MessagesAnswered` (-1: all are answered).
+    bool AnswersShow = true;
+    int MessagesAnswered = -1;
 
     std::vector<std::string> Calls;
     EditorStartRecord LastStart{};
@@ -31,16 +35,17 @@ public:
     void WaitForInputIdle(ProcessRef process, std::uint32_t milliseconds) override;
     bool HasProcessExited(ProcessRef process) override;
     void CloseProcess(ProcessRef process) override;
-    void ShowWindow(WindowRef window, int command) override;
+    bool ShowWindow(WindowRef window, int command) override;
     WindowRef FindChildWindow(WindowRef parent, const char* className) override;
     void SetForegroundWindow(WindowRef window) override;
-    void SendWindowMessage(WindowRef window, std::uint32_t message, std::uintptr_t wParam,
-                     std::intptr_t lParam) override;
+    bool SendWindowMessage(WindowRef window, std::uint32_t message, std::uintptr_t wParam,
+                           std::intptr_t lParam) override;
     void Sleep(std::uint32_t milliseconds) override;
 
 private:
     bool started_ = false;
     int looksSinceStart_ = 0;
+    int messagesSent_ = 0;
 };
 
 // Only the pane messages ("tree ..." and "list ...") among recorded calls or the lines of a

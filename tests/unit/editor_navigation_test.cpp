@@ -158,5 +158,24 @@ TEST(EditorNavigation, WithoutAValueTheListOnlyComesForward) {
     EXPECT_EQ(editor.Calls.back(), "SetForegroundWindow list");
 }
 
+TEST(EditorNavigation, AnEditorThatStopsAnsweringEndsTheJumpAtTheUnansweredCall) {
+    const KeyJumpRequest request{"HKEY_CURRENT_USER", "S\\T", "val"};
+    RecordingEditor frozen;
+    frozen.AnswersShow = false;
+    NavigateRegistryEditor(request, frozen);
+    EXPECT_THAT(frozen.Calls, ElementsAreArray({"FindWindow RegEdit_RegEdit", "ShowWindow editor 1"}));
+
+    const std::vector<std::string> all = testing::ExpectedPaneMessages(request);
+    for (const int answered : {0, 5, 31, 45, static_cast<int>(all.size()) - 1}) {
+        RecordingEditor stops;
+        stops.MessagesAnswered = answered;
+        NavigateRegistryEditor(request, stops);
+        // The unanswered message is the last call of all: no pause, pane or foreground call after it.
+        const std::vector<std::string> sent(all.begin(), all.begin() + answered + 1);
+        EXPECT_THAT(testing::PaneMessagesIn(stops.Calls), ElementsAreArray(sent)) << answered;
+        EXPECT_EQ(stops.Calls.back(), sent.back()) << answered;
+    }
+}
+
 }  // namespace
 }  // namespace zelkova

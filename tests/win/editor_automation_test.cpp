@@ -84,7 +84,8 @@ TEST_F(EditorAutomationTest, MinimisedEditorIsRestored) {
     ShowWindow(window, SW_MINIMIZE);
     ASSERT_TRUE(WaitUntil([&] { return IsIconic(window) != FALSE; }));
     NavigateRegistryEditor({"HKEY_USERS", "x", ""}, automation);
-    EXPECT_FALSE(IsIconic(window));
+    // The show is asynchronous: the editor carries it out when it next looks at its queue.
+    EXPECT_TRUE(WaitUntil([&] { return !IsIconic(window); }, std::chrono::seconds(5)));
 }
 
 // With no editor running, "regedit.exe" is started through the shell. Under Wine that name

@@ -8,9 +8,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <atomic>
 #include <cstddef>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace zelkova {
@@ -204,6 +206,151 @@ TEST(WineEditorPanes, JumpLandsOnKeyAndValue) {
     SelectKeyAndValue({"HKEY_CURRENT_USER", "Software", ""}, panes);
     EXPECT_EQ(editor.Selected(), software);
     EXPECT_EQ(GetFocus(), editor.TreePane());
+}
+
+// Items named "#<n>" are handed back with the control's text pointer replaced by the n-th of
+// these, as a control does that keeps its texts itself.
+struct OwnTexts {
+    std::vector<const char*> pointers;
+};
+
+const char* OwnTextFor(const OwnTexts& own, const char* name, std::size_t index) {
+    if (name && name[0] == '#') index = static_cast<std::size_t>(name[1] - '0');
+    return index < own.pointers.size() ? own.pointers[index] : nullptr;
+}
+
+LRESULT CALLBACK HandBackOwnText(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    const auto& own = *reinterpret_cast<const OwnTexts*>(data);
+    if (message == TVM_GETITEMA) {
+        auto* item = reinterpret_cast<TVITEMA*>(lParam);
+        if (const char* text = OwnTextFor(own, item->pszText, SIZE_MAX)) item->pszText = const_cast<char*>(text);
+    } else if (message == LVM_GETITEMTEXTA) {
+        if (const char* text = OwnTextFor(own, nullptr, wParam))
+            reinterpret_cast<LVITEMA*>(lParam)->pszText = const_cast<char*>(text);
+    }
+    return result;
+}
+
+// One committed page with a reserved, unreadable page behind it.
+class PageBeforeAHole {
+public:
+    PageBeforeAHole() : base_(static_cast<char*>(VirtualAlloc(nullptr, 2 * kPage, MEM_RESERVE, PAGE_NOACCESS))) {
+        VirtualAlloc(base_, kPage, MEM_COMMIT, PAGE_READWRITE);
+    }
+    ~PageBeforeAHole() { VirtualFree(base_, 0, MEM_RELEASE); }
+    PageBeforeAHole(const PageBeforeAHole&) = delete;
+    PageBeforeAHole& operator=(const PageBeforeAHole&) = delete;
+    // Text whose NUL is the page's last byte.
+    const char* AtTheEnd(const char* text) {
+        char* at = base_ + kPage - std::strlen(text) - 1;
+        std::strcpy(at, text);
+        return at;
+    }
+    const char* Hole() const { return base_ + kPage; }
+
+private:
+    static constexpr std::size_t kPage = 4096;
+    char* base_;
+};
+
+TEST(WineEditorPanes, TextTheControlKeepsItselfIsReadWhereItPoints) {
+    InProcessEditor editor;
+    PageBeforeAHole page;
+    const std::string elsewhere = "Kept elsewhere";
+    OwnTexts own{{elsewhere.c_str(), page.AtTheEnd("At the edge"), page.Hole()}};
+    SetWindowSubclass(editor.TreePane(), HandBackOwnText, 1, reinterpret_cast<DWORD_PTR>(&own));
+    SetWindowSubclass(editor.ListPane(), HandBackOwnText, 1, reinterpret_cast<DWORD_PTR>(&own));
+    HTREEITEM top = editor.Add(nullptr, "My Computer");
+    for (const char* name : {"Plain", "#0", "#1", "#2"}) editor.Add(top, name);
+    for (const char* value : {"a", "b", "c", "d"}) editor.AddValue(value);
+    WineEditorPanes panes(editor.Top());
+    ASSERT_EQ(panes.CheckPanes(), PanesState::Ready);
+
+    // Texts a long name's capacity cannot read whole are read up to their page's end, and text
+    // in unreadable memory reads as empty.
+    std::vector<std::string> keys, values;
+    panes.VisitChildren(Ref(top), 255, [&](TreeItemRef, std::string_view name) {
+        keys.emplace_back(name);
+        return true;
+    });
+    panes.VisitValues(255, [&](std::string_view name) {
+        values.emplace_back(name);
+        return true;
+    });
+    EXPECT_EQ(keys, (std::vector<std::string>{"Plain", "Kept elsewhere", "At the edge", ""}));
+    EXPECT_EQ(values, (std::vector<std::string>{"Kept elsewhere", "At the edge", "", "d"}));
+    RemoveWindowSubclass(editor.TreePane(), HandBackOwnText, 1);
+    RemoveWindowSubclass(editor.ListPane(), HandBackOwnText, 1);
+}
+
+// An editor on a thread of its own that, inside the first `stallOn` message its tree gets,
+// stays busy for longer than the reply limit and then goes on. Whatever is sent to it meanwhile
+// reaches it once it goes on, so it can count what came after the message that timed out.
+class EditorThatStalls {
+public:
+    explicit EditorThatStalls(UINT stallOn) : stallOn_(stallOn) {
+        thread_ = std::thread([this] {
+            InProcessEditor editor;
+            HTREEITEM top = editor.Add(nullptr, "My Computer");
+            editor.Add(editor.Add(top, "HKEY_CURRENT_USER"), "Software");
+            SetWindowSubclass(editor.TreePane(), Watch, 1, reinterpret_cast<DWORD_PTR>(this));
+            SetWindowSubclass(editor.ListPane(), Watch, 1, reinterpret_cast<DWORD_PTR>(this));
+            threadId_ = GetCurrentThreadId();
+            top_ = editor.Top();
+            MSG message;
+            while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+            RemoveWindowSubclass(editor.TreePane(), Watch, 1);
+            RemoveWindowSubclass(editor.ListPane(), Watch, 1);
+        });
+        while (!top_) Sleep(1);
+    }
+    ~EditorThatStalls() {
+        PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
+        thread_.join();
+    }
+    EditorThatStalls(const EditorThatStalls&) = delete;
+    EditorThatStalls& operator=(const EditorThatStalls&) = delete;
+
+    HWND Top() const { return top_; }
+    bool Stalled() const { return stalled_; }
+    // Returns once the editor is past its stall and has handled every message sent before.
+    int MessagesAfterTheStall() const {
+        DWORD_PTR result = 0;
+        SendMessageTimeoutA(top_, WM_NULL, 0, 0, SMTO_NORMAL, 4 * kEditorReplyLimitMs, &result);
+        return after_;
+    }
+
+private:
+    static LRESULT CALLBACK Watch(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+        auto* self = reinterpret_cast<EditorThatStalls*>(data);
+        const bool paneMessage = message == WM_NULL || (message >= LVM_FIRST && message < TV_FIRST + 0x100);
+        if (paneMessage && self->stalled_) ++self->after_;
+        if (message == self->stallOn_ && !self->stalled_) {
+            self->stalled_ = true;
+            Sleep(kEditorReplyLimitMs + 1000);
+        }
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+
+    const UINT stallOn_;
+    std::atomic<HWND> top_ = nullptr;
+    DWORD threadId_ = 0;
+    std::atomic<bool> stalled_ = false;
+    std::atomic<int> after_ = 0;
+    std::thread thread_;
+};
+
+// A message, or the focus change that SetFocus waits for, left unanswered in time.
+TEST(WineEditorPanes, NothingIsSentAfterAMessageTheEditorLeftUnanswered) {
+    for (const UINT stallOn : {UINT{TVM_EXPAND}, UINT{WM_SETFOCUS}}) {
+        EditorThatStalls editor(stallOn);
+        WineEditorPanes panes(editor.Top());
+        SelectKeyAndValue({"HKEY_CURRENT_USER", "Software", "value"}, panes);
+        EXPECT_TRUE(editor.Stalled()) << std::hex << stallOn;
+        EXPECT_EQ(panes.CheckPanes(), PanesState::Unusable) << std::hex << stallOn;
+        EXPECT_EQ(editor.MessagesAfterTheStall(), 0) << std::hex << stallOn;
+    }
 }
 
 TEST(WineEditorPanes, OnlyAnEditorWithPanesOneLevelDownIsOfferedUnderWine) {
