@@ -53,6 +53,8 @@ public:
     using ValueVisitor = std::function<bool(std::string_view name)>;
     virtual void VisitValues(std::size_t nameLength, const ValueVisitor& visit) = 0;
     virtual void SelectValue(std::size_t index) = 0;
+    // Leaves no value selected, as the list is whenever the tree's selection has moved.
+    virtual void ClearValueSelection() = 0;
 };
 
 }  // namespace zelkova

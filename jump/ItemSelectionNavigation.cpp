@@ -88,8 +88,13 @@ void SelectKeyAndValue(const KeyJumpRequest& request, EditorItemSelection& panes
     CloseAbandonedBranch(panes, previous, expanded);
 
     // The pane with the focus is the one whose selection shows: the list takes it only for a
-    // value, so that a key stays seen selected.
-    if (request.ValueName.empty()) return;
+    // value, so that a key stays seen selected. Typing moves the tree's selection even when
+    // it ends where it started, which empties the list's; selecting does not, so a value
+    // chosen by an earlier jump to the same key would stay selected.
+    if (request.ValueName.empty()) {
+        panes.ClearValueSelection();
+        return;
+    }
     panes.FocusList();
     SelectValueTypedTo(panes, request.ValueName);
 }

@@ -177,13 +177,16 @@ void WineEditorPanes::VisitValues(std::size_t nameLength, const ValueVisitor& vi
     }
 }
 
+void WineEditorPanes::ClearValueSelection() {
+    if (!scratch_ || !scratch_.Write(0, ListItemStateRequest(width_, 0, LVIS_SELECTED))) return;
+    List(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), Param(scratch_.Address()));
+}
+
 void WineEditorPanes::SelectValue(std::size_t index) {
     if (!scratch_) return;
-    const RecordBytes clear = ListItemStateRequest(width_, 0, LVIS_SELECTED);
+    ClearValueSelection();
     const RecordBytes select =
         ListItemStateRequest(width_, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    if (!scratch_.Write(0, clear)) return;
-    List(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), Param(scratch_.Address()));
     if (!scratch_.Write(0, select)) return;
     List(LVM_SETITEMSTATE, index, Param(scratch_.Address()));
     List(LVM_ENSUREVISIBLE, index, FALSE);

@@ -107,6 +107,11 @@ void FakeEditorTree::VisitValues(std::size_t nameLength, const ValueVisitor& vis
     }
 }
 
+void FakeEditorTree::ClearValueSelection() {
+    Calls.push_back("ClearValueSelection");
+    SelectedValue.reset();
+}
+
 void FakeEditorTree::SelectValue(std::size_t index) {
     Calls.push_back("SelectValue " + std::to_string(index));
     SelectedValue = index;

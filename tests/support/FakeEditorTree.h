@@ -51,6 +51,7 @@ public:
     void VisitChildren(TreeItemRef parent, std::size_t nameLength, const ChildVisitor& visit) override;
     void VisitValues(std::size_t nameLength, const ValueVisitor& visit) override;
     void SelectValue(std::size_t index) override;
+    void ClearValueSelection() override;
 
     std::string Selected() const { return PathOf(selected_); }
 

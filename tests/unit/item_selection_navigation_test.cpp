@@ -38,7 +38,7 @@ TEST(ItemSelectionNavigation, ExpandsEachLevelAndSelectsTheKey) {
     EXPECT_THAT(tree.Calls, ElementsAre("FocusTree", "Expand <top>", "Expand HKEY_CURRENT_USER",
                                         "Expand HKEY_CURRENT_USER\\Software",
                                         "Expand HKEY_CURRENT_USER\\Software\\Wine",
-                                        "Select HKEY_CURRENT_USER\\Software\\Wine\\Fonts"));
+                                        "Select HKEY_CURRENT_USER\\Software\\Wine\\Fonts", "ClearValueSelection"));
     // The key reached is selected, not opened, as after typing its name; the tree keeps the
     // focus, so that its selection shows.
     EXPECT_FALSE(tree.IsExpanded("HKEY_CURRENT_USER\\Software\\Wine\\Fonts"));
@@ -121,6 +121,9 @@ TEST(ItemSelectionNavigation, ValuesAreSelectedByTheSameRule) {
     EXPECT_EQ(valueAfter("Vz"), 1u);
     // Nothing takes even the first character: the down arrow alone picks the first entry.
     EXPECT_EQ(valueAfter("Zulu"), 0u);
+    // A key jump to the key already shown leaves no value of the last jump selected.
+    SelectKeyAndValue({"HKEY_CURRENT_USER", "Software\\Wine", ""}, tree);
+    EXPECT_FALSE(tree.SelectedValue.has_value());
 }
 
 TEST(ItemSelectionNavigation, ClosesTheBranchTheEditorWasLeftIn) {
