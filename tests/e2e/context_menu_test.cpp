@@ -142,7 +142,7 @@ TEST_F(ContextMenu, ShiftF10AndTheMenuKeyOpenItAtTheFocusedButton) {
     ASSERT_GT(byShiftF10.bottom, byShiftF10.top) << "Shift+F10";
     EXPECT_EQ(byShiftF10.left, centre.x);
     EXPECT_TRUE(byShiftF10.top == centre.y || byShiftF10.bottom == centre.y);
-    // Released, F10 does not go on to open the window's menu.
+    // Once: the default window procedure does not open it a second time.
     EXPECT_FALSE(AnyMenuOpens(*app, [] {}, std::chrono::milliseconds(500)));
     EXPECT_EQ(FocusOf(app->Main()), button);
 }
