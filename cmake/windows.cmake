@@ -128,7 +128,7 @@ endforeach()
 # Some tests put a stand-in over the Windows folder's regedit.exe for a while, and every test
 # that drives an editor finds it by its window class: they must not run at the same time.
 foreach(test win_editor_automation_test e2e_jump_test e2e_favourites_test e2e_wine_regedit_test
-             e2e_frozen_editor_test)
+             e2e_frozen_editor_test e2e_tray_test)
   if(TEST ${test})
     set_property(TEST ${test} APPEND PROPERTY RESOURCE_LOCK registry_editor)
   endif()

@@ -41,6 +41,9 @@ struct MouseEvent {
 struct KeyEvent {
     unsigned key = 0;  // virtual-key code
     Shift shift = Shift::None;
+    // A system key (WM_SYSKEYDOWN or WM_SYSKEYUP): held with Alt, or F10. Such keys belong to
+    // the window's menus, so controls that act on a plain key leave them alone.
+    bool system = false;
 };
 
 using NotifyEvent = std::function<void(Component* sender)>;

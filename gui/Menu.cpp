@@ -89,6 +89,8 @@ void PopupMenu::Popup(int x, int y, HWND owner) {
         const UINT flags = MF_STRING | (item->Enabled() ? MF_ENABLED : MF_GRAYED);
         AppendMenuA(menu.get(), flags, shown.size(), item->Caption().c_str());
     }
+    popupPoint_ = Point{x, y};
+    if (OnPopup) OnPopup(this);
     if (owner == nullptr) {
         Application* app = Application::Instance();
         owner = app != nullptr ? app->Handle() : GetActiveWindow();

@@ -60,12 +60,19 @@ public:
     // Shows the menu at a screen point and runs the chosen item (after the menu has closed).
     // The owner window receives the menu's messages; by default the application window.
     void Popup(int x, int y, HWND owner = nullptr);
+    // The screen point of the latest Popup.
+    Point PopupPoint() const { return popupPoint_; }
+
+    // Runs as the menu is about to show, after its items took their actions' state.
+    NotifyEvent OnPopup;
+    void SetOnPopup(NotifyEvent handler) { OnPopup = std::move(handler); }
 
 protected:
     void Notification(Component* component, Operation operation) override;
 
 private:
     std::vector<MenuItem*> items_;
+    Point popupPoint_;
 };
 
 }  // namespace zelkova

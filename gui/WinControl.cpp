@@ -528,7 +528,8 @@ void WinControl::WndProc(Message& message) {
         case WM_SYSKEYDOWN:
         case WM_KEYUP:
         case WM_SYSKEYUP: {
-            KeyEvent event{static_cast<unsigned>(message.wParam), ShiftFromKeyData(message.lParam)};
+            const bool system = message.msg == WM_SYSKEYDOWN || message.msg == WM_SYSKEYUP;
+            KeyEvent event{static_cast<unsigned>(message.wParam), ShiftFromKeyData(message.lParam), system};
             if (message.msg == WM_KEYDOWN || message.msg == WM_SYSKEYDOWN) {
                 KeyDown(event);
             } else {
@@ -536,6 +537,7 @@ void WinControl::WndProc(Message& message) {
             }
             if (event.key == 0) return;
             message.wParam = event.key;
+            if (HandleContextMenuKey(message)) return;
             break;
         }
         case WM_CHAR: {
@@ -692,25 +694,32 @@ bool WinControl::HandleMouseMessage(Message& message) {
     const bool click = left && std::exchange(clickPending_, false);
     if (left && OwnClass() && GetCapture() == handle_) ReleaseCapture();
     MouseUp(event);
-    if (!OwnClass() && handle_ != nullptr) DefaultHandler(message);
+    // Every release goes on to the default handling, of our own classes too: the right
+    // button's release is where the system makes WM_CONTEXTMENU.
+    if (handle_ != nullptr) DefaultHandler(message);
     if (click && Contains(ClientRect(), point)) Click();
     return true;
 }
 
 void WinControl::ShowPopupMenu(Message& message) {
+    // A request passed up by a child window is the child's: a child without a menu of its own
+    // (the jump field, a group box) keeps the default handling, not its parent's menu.
+    if (reinterpret_cast<HWND>(message.wParam) != handle_) {
+        DefaultHandler(message);
+        return;
+    }
     POINT screen{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
     PopupMenu* menu = nullptr;
-    if (reinterpret_cast<HWND>(message.wParam) == handle_) {
-        if (screen.x == -1 && screen.y == -1) {  // from the keyboard: under the control
-            RECT window{};
-            GetWindowRect(handle_, &window);
-            screen = POINT{(window.left + window.right) / 2, (window.top + window.bottom) / 2};
-        }
+    if (screen.x == -1 && screen.y == -1) {
+        // From the keyboard: the focused window's own menu, at the control.
+        menu = GetPopupMenu();
+        RECT window{};
+        GetWindowRect(handle_, &window);
+        screen = POINT{(window.left + window.right) / 2, (window.top + window.bottom) / 2};
+    } else {
         POINT client = screen;
         ScreenToClient(handle_, &client);
-        if (const Control* child = ControlAtPos(Point{client.x, client.y})) {
-            menu = child->GetPopupMenu();
-        }
+        if (const Control* child = ControlAtPos(Point{client.x, client.y})) menu = child->GetPopupMenu();
         if (menu == nullptr) menu = GetPopupMenu();
     }
     if (menu == nullptr) {
@@ -718,6 +727,26 @@ void WinControl::ShowPopupMenu(Message& message) {
         return;
     }
     menu->Popup(screen.x, screen.y);
+}
+
+// Shift+F10 and the context-menu key open the menu of a control that has one. The framework
+// makes the request itself, because Wine's default window procedure answers only Shift+F10,
+// and keeps both keys from that procedure so that no platform opens the menu twice (nor, after
+// Shift+F10, enters the window's menu mode when F10 is released).
+bool WinControl::HandleContextMenuKey(Message& message) {
+    if (GetPopupMenu() == nullptr || handle_ == nullptr) return false;
+    const bool down = message.msg == WM_KEYDOWN || message.msg == WM_SYSKEYDOWN;
+    const bool alt = (message.lParam & kAltKeyData) != 0;
+    bool open = false;
+    if (message.wParam == VK_F10 && !alt && GetKeyState(VK_SHIFT) < 0) {
+        open = down;
+    } else if (message.wParam == VK_APPS) {
+        open = !down;  // the key opens the menu as it is released
+    } else {
+        return false;
+    }
+    if (open) SendMessageA(handle_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(handle_), MAKELPARAM(-1, -1));
+    return true;
 }
 
 }  // namespace zelkova

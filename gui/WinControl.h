@@ -162,6 +162,8 @@ private:
     bool HandleMouseMessage(Message& message);
     void TrackMouse(Point point);
     void ShowPopupMenu(Message& message);
+    // Opens the popup menu for Shift+F10 and the context-menu key; true when the key was one.
+    bool HandleContextMenuKey(Message& message);
 
     friend LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
     friend LRESULT CALLBACK SubclassProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);

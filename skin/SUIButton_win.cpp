@@ -190,9 +190,11 @@ void TsuiCustomButton::MouseMove(Shift shift, Point point) {
     }
 }
 
+// Only plain key messages press and release the button: with Alt held, Enter is no click and
+// Space opens the system menu, which must not find the button drawn pressed.
 void TsuiCustomButton::KeyDown(KeyEvent& event) {
     WinControl::KeyDown(event);
-    if ((event.key == VK_SPACE || event.key == VK_RETURN) && Focused() && Enabled()) {
+    if (!event.system && (event.key == VK_SPACE || event.key == VK_RETURN) && Focused() && Enabled()) {
         pressed_ = true;
         Repaint();
     }
@@ -200,7 +202,8 @@ void TsuiCustomButton::KeyDown(KeyEvent& event) {
 
 void TsuiCustomButton::KeyUp(KeyEvent& event) {
     WinControl::KeyUp(event);
-    if ((event.key == VK_SPACE || event.key == VK_RETURN) && Focused() && pressed_ && Enabled()) {
+    if (!event.system && (event.key == VK_SPACE || event.key == VK_RETURN) && Focused() && pressed_ &&
+        Enabled()) {
         pressed_ = false;
         Repaint();
         Click();

@@ -1,6 +1,9 @@
 // Zelkova.exe's main window and About window as a user meets them: where every control stands,
-// what is enabled, where the focus is, what Enter does, and the About window's modal showing.
+// what is enabled, where the focus is, what Enter does, the failure message box, and the About
+// window's modal showing.
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "support/ZelkovaDriver_win.h"
 
@@ -14,6 +17,51 @@ void ExpectAt(HWND control, HWND parent, int left, int top, int width, int heigh
     EXPECT_EQ(r.top, top) << what;
     EXPECT_EQ(r.right - r.left, width) << what;
     EXPECT_EQ(r.bottom - r.top, height) << what;
+}
+
+// How much of a window's face, where an icon drawn at its size is opaque, shows that icon:
+// 1 when every such pixel on the screen matches.
+double ShownFractionOf(HWND window, LPCSTR systemIcon) {
+    RECT client{};
+    GetClientRect(window, &client);
+    const int width = client.right, height = client.bottom;
+    HICON icon = LoadIconA(nullptr, systemIcon);
+    if (icon == nullptr || width <= 0 || height <= 0) return 0;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    // The icon over two grounds: a pixel that differs between them is not (fully) opaque.
+    const auto render = [&](COLORREF ground) {
+        std::vector<COLORREF> pixels;
+        HBRUSH brush = CreateSolidBrush(ground);
+        RECT all{0, 0, width, height};
+        FillRect(memory, &all, brush);
+        DeleteObject(brush);
+        DrawIconEx(memory, 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(memory, x, y));
+        return pixels;
+    };
+    const std::vector<COLORREF> overBlack = render(RGB(0, 0, 0));
+    const std::vector<COLORREF> overWhite = render(RGB(255, 255, 255));
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+    int opaque = 0, matching = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const std::size_t at = static_cast<std::size_t>(y * width + x);
+            if (overBlack[at] != overWhite[at]) continue;
+            ++opaque;
+            matching += GetPixel(memory, x, y) == overBlack[at];
+        }
+    }
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return opaque == 0 ? 0 : static_cast<double>(matching) / opaque;
 }
 
 class MainWindow : public ::testing::Test {
@@ -87,6 +135,30 @@ TEST_F(MainWindow, EnterInTheJumpFieldPressesNothing) {
     HWND box = app.WaitForMessageBox();
     ASSERT_NE(box, nullptr);
     ZelkovaApp::CloseMessageBox(box);
+}
+
+TEST_F(MainWindow, TheFailureMessageIsAnInformationBoxOwnedByTheApplicationWindow) {
+    app.SetJumpText("Software\\Microsoft");
+    ZelkovaApp::Click(app.JumpButton());
+    HWND box = app.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(GetWindow(box, GW_OWNER), ApplicationWindow(app));
+    EXPECT_FALSE(IsWindowEnabled(app.Main())) << "the program's windows wait while it is open";
+    // The box is found as soon as it exists; its icon shows once the box is set up.
+    HWND icon = WaitForWindow([&]() -> HWND {
+        if (!IsWindowVisible(box)) return nullptr;
+        for (HWND label : FindDescendants(box, "Static"))
+            if ((GetWindowLongA(label, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(label)) return label;
+        return nullptr;
+    }, std::chrono::seconds(5));
+    ASSERT_NE(icon, nullptr) << "the box shows an icon";
+    Sleep(300);  // painted
+    EXPECT_EQ(ShownFractionOf(icon, IDI_INFORMATION), 1.0);
+    for (LPCSTR other : {IDI_ERROR, IDI_WARNING, IDI_QUESTION}) EXPECT_LT(ShownFractionOf(icon, other), 0.9);
+    EXPECT_EQ(FindDescendants(box, "Button").size(), 1u) << "one button";
+    EXPECT_NE(FindControl(box, "Button", "OK"), nullptr);
+    ZelkovaApp::CloseMessageBox(box);
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(app.Main()) != FALSE; }));
 }
 
 TEST_F(MainWindow, AboutOpensModallyAndClosesWithOk) {

@@ -1,7 +1,9 @@
 // Minimising Zelkova.exe to the notification area and bringing it back: the system command,
-// the icon's callback message (as the shell would send it) and the show message.
+// the icon's callback message (as the shell would send it), the show message, and the tray
+// menu's commands.
 #include <gtest/gtest.h>
 
+#include "support/RecordingEditor.h"
 #include "support/ZelkovaDriver_win.h"
 
 namespace zelkova::testing {
@@ -105,6 +107,28 @@ TEST_F(Tray, TheIconsRightButtonOpensTheTrayMenuWhoseItemsRestoreAndExit) {
     EXPECT_EQ(WaitForSingleObject(process, 10000), WAIT_OBJECT_0) << "Exit from the tray ends the program";
     CloseHandle(process);
     EXPECT_EQ(ReadSetting("RegistryList", "Count"), "2");
+}
+
+TEST_F(Tray, JumpFromClipboardInTheTrayMenuJumpsAndLeavesTheWindowHidden) {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string log = std::string(temp) + "zelkova_tray_editor_" + std::to_string(GetCurrentProcessId()) + ".log";
+    DeleteFileA(log.c_str());
+    SetEnvironmentVariableA("ZELKOVA_FAKE_EDITOR_LOG", log.c_str());
+    ChildProcess editor = ChildProcess::Start("\"" + ProgramFolder() + "fake_regedit.exe\"");
+    ASSERT_TRUE(WaitForWindow([&] { return FindProcessWindow(editor.Id(), "RegEdit_RegEdit"); }));
+
+    SystemCommand(SC_MINIMIZE);
+    ASSERT_TRUE(WaitUntil([&] { return BothHidden(); }));
+    SetClipboardText("hkcu\\Software\\Wine");
+    ASSERT_TRUE(ChooseFromMenu(*app, [&] { PostMessageA(app->Main(), kTrayIcon, 0, WM_RBUTTONDOWN); }, 'c'));
+    const std::vector<std::string> expected = ExpectedPaneMessages({"HKEY_CURRENT_USER", "Software\\Wine", ""});
+    EXPECT_TRUE(WaitUntil([&] { return PaneMessagesInLog(ReadWholeFile(log)).size() >= expected.size(); }));
+    EXPECT_EQ(PaneMessagesInLog(ReadWholeFile(log)), expected);
+    Settle(*app);
+    EXPECT_TRUE(BothHidden()) << "the jump does not bring the window back";
+    EXPECT_TRUE(IsIconic(application));
+    DeleteFileA(log.c_str());
 }
 
 TEST_F(Tray, OtherSystemCommandsKeepTheirOrdinaryMeaning) {

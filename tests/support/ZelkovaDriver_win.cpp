@@ -198,6 +198,48 @@ bool ChooseFromContextMenu(const ZelkovaApp& app, HWND control, char key) {
         app, [&] { PostMessageA(control, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(control), at); }, key);
 }
 
+void RightClick(HWND window, POINT client) {
+    const LPARAM at = MAKELPARAM(client.x, client.y);
+    PostMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, at);
+    PostMessageA(window, WM_RBUTTONUP, 0, at);
+}
+
+namespace {
+HWND VisibleMenu(const ZelkovaApp& app) {
+    HWND found = FindProcessWindow(app.ProcessId(), "#32768");
+    return found != nullptr && IsWindowVisible(found) ? found : nullptr;
+}
+}  // namespace
+
+RECT OpenAndCloseMenu(const ZelkovaApp& app, const std::function<void()>& open,
+                      const std::function<void()>& whileOpen) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        Settle(app);
+        open();
+        HWND menu = WaitForWindow([&] { return VisibleMenu(app); }, std::chrono::seconds(2));
+        if (menu == nullptr) continue;
+        Sleep(300);  // see ChooseFromMenu: late focus news dismiss a menu within moments
+        if (!IsWindowVisible(menu)) continue;
+        RECT rect{};
+        GetWindowRect(menu, &rect);
+        if (whileOpen) whileOpen();
+        PostMessageA(app.Main(), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+        WaitUntil([&] { return !IsWindowVisible(menu); });
+        return rect;
+    }
+    return RECT{};
+}
+
+bool AnyMenuOpens(const ZelkovaApp& app, const std::function<void()>& open, std::chrono::milliseconds limit) {
+    Settle(app);
+    open();
+    HWND menu = WaitForWindow([&] { return VisibleMenu(app); }, limit);
+    if (menu == nullptr) return false;
+    PostMessageA(app.Main(), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    WaitUntil([&] { return !IsWindowVisible(menu); });
+    return true;
+}
+
 void SetClipboardText(const std::string& text) {
     if (!OpenClipboard(nullptr)) return;
     EmptyClipboard();

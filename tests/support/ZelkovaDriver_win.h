@@ -66,6 +66,17 @@ bool ChooseFromMenu(const ZelkovaApp& app, const std::function<void()>& open, ch
 // Opens a control's context menu and chooses the item whose mnemonic is `key`.
 bool ChooseFromContextMenu(const ZelkovaApp& app, HWND control, char key);
 
+// A right button press and release at a point of a window's client area, as the mouse gives them.
+void RightClick(HWND window, POINT client);
+// Opens a pop-up menu of the program with `open`; once one stays open, runs `whileOpen`, closes
+// the menu with Escape and returns where it stood on the screen. An empty rectangle when no menu
+// stayed open (a menu dismissed as it opens is tried again, as ChooseFromMenu does).
+RECT OpenAndCloseMenu(const ZelkovaApp& app, const std::function<void()>& open,
+                      const std::function<void()>& whileOpen = {});
+// Whether any pop-up menu of the program shows within the time after `open`.
+bool AnyMenuOpens(const ZelkovaApp& app, const std::function<void()>& open,
+                  std::chrono::milliseconds limit = std::chrono::milliseconds(1000));
+
 void SetClipboardText(const std::string& text);
 std::string ClipboardText();
 

@@ -1,6 +1,6 @@
 // The application's windows built in this process over fakes, for what cannot be seen from
 // outside: which page each link opens, the notification-area record, the title strip's layout
-// after showing, and the properties every button shares.
+// after showing, the properties every button shares, and the failure message's box.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -16,6 +16,7 @@
 #include "support/RecordingEditor.h"
 #include "ui/About.h"
 #include "ui/AddRegistry.h"
+#include "ui/FailureMessage.h"
 #include "ui/Main.h"
 #include "ui/Product.h"
 #include "ui/TrayIcon.h"
@@ -139,6 +140,16 @@ TEST(TrayIconRecord, IsTheFirstVersionRecordWithTheWindowAsIdentifierAndTheTwoLi
     EXPECT_EQ(record.uCallbackMessage, 0x5A02u);
     EXPECT_EQ(record.hIcon, icon);
     EXPECT_STREQ(record.szTip, "Left Click to activate Zelkova\r\nRight Click to popup menu");
+}
+
+TEST(KeyNotFoundMessage, IsAnOkBoxWithTheInformationIconOwnedByTheApplicationWindow) {
+    RecordingMessageBox boxes;
+    ApplicationFailureNotifier().ShowKeyNotFound();
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].owner, TestApplication().Handle());
+    EXPECT_EQ(boxes.boxes[0].flags, 0x40u);
+    EXPECT_EQ(boxes.boxes[0].caption, "Free Zelkova");
+    EXPECT_EQ(boxes.boxes[0].text, kKeyNotFoundMessage);
 }
 
 TEST_F(AppWindows, MainWindowLinksOpenTheirPages) {

@@ -1,11 +1,13 @@
 // The framework's standard controls: the report-mode list view as the store of its rows,
-// labels that size themselves, and pop-up menus bound to actions.
+// labels that size themselves, pop-up menus bound to actions, and the context menus that the
+// mouse and the keyboard open.
 #include <gtest/gtest.h>
 
 #include "gui/Action.h"
 #include "gui/Label.h"
 #include "gui/ListView.h"
 #include "gui/Menu.h"
+#include "gui/Panel.h"
 #include "gui/Timer.h"
 #include "support/GuiTesting_win.h"
 
@@ -13,6 +15,7 @@ namespace zelkova {
 namespace {
 
 using namespace std::chrono_literals;
+using gui_testing::KeyData;
 using gui_testing::PointData;
 using gui_testing::PostAndPump;
 using gui_testing::TestForm;
@@ -137,6 +140,101 @@ TEST(PopupMenus, ItemsTakeTheirActionsStateAndRunTheChosenOne) {
     EXPECT_EQ(jumps, 1);
     open.Click();
     EXPECT_EQ(opens, 1);
+}
+
+// A panel (a window of the framework's own class) and two labels without windows, one with
+// the menu; every popup is recorded and closed again at once with Escape.
+class ContextMenuTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        menu = &Make<PopupMenu>(form);
+        auto& item = Make<MenuItem>(form);
+        item.SetCaption("&Item");
+        menu->Add(item);
+        menu->OnPopup = [this](Component*) {
+            popups.push_back(menu->PopupPoint());
+            PostMessageA(form.Handle(), WM_KEYDOWN, VK_ESCAPE, KeyData(VK_ESCAPE, false));
+        };
+        panel = &Make<Panel>(form);
+        panel->SetParent(&form);
+        panel->SetBounds(10, 10, 100, 40);
+        panel->SetPopupMenu(menu);
+        bare = &Make<Panel>(form);
+        bare->SetParent(&form);
+        bare->SetBounds(10, 60, 100, 40);
+        label = &Make<Label>(form);
+        label->SetParent(&form);
+        label->SetBounds(150, 10, 60, 13);
+        label->SetPopupMenu(menu);
+        plainLabel = &Make<Label>(form);
+        plainLabel->SetParent(&form);
+        plainLabel->SetBounds(150, 40, 60, 13);
+        form.Show();
+    }
+    static void RightClick(HWND window, int x, int y) {
+        PostAndPump(window, WM_RBUTTONDOWN, MK_RBUTTON, PointData(x, y));
+        PostAndPump(window, WM_RBUTTONUP, 0, PointData(x, y));
+    }
+    static Point ScreenPoint(HWND window, int x, int y) {
+        POINT p{x, y};
+        ClientToScreen(window, &p);
+        return Point{p.x, p.y};
+    }
+
+    TestForm form;
+    PopupMenu* menu = nullptr;
+    Panel* panel = nullptr;
+    Panel* bare = nullptr;
+    Label* label = nullptr;
+    Label* plainLabel = nullptr;
+    std::vector<Point> popups;
+};
+
+TEST_F(ContextMenuTest, TheRightButtonsReleaseOpensTheMenuOfTheControlUnderTheMouse) {
+    PostAndPump(panel->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, PointData(5, 6));
+    EXPECT_TRUE(popups.empty()) << "not on the press";
+    PostAndPump(panel->Handle(), WM_RBUTTONUP, 0, PointData(5, 6));
+    ASSERT_EQ(popups.size(), 1u) << "a window of the framework's own class";
+    EXPECT_EQ(popups[0], ScreenPoint(panel->Handle(), 5, 6));
+
+    RightClick(form.Handle(), 155, 15);
+    ASSERT_EQ(popups.size(), 2u) << "a label, through its parent's window";
+    EXPECT_EQ(popups[1], ScreenPoint(form.Handle(), 155, 15));
+
+    RightClick(form.Handle(), 155, 45);
+    RightClick(bare->Handle(), 5, 5);
+    RightClick(form.Handle(), 250, 150);
+    EXPECT_EQ(popups.size(), 2u) << "no menu where no control has one";
+}
+
+TEST_F(ContextMenuTest, ShiftF10AndTheMenuKeyOpenTheFocusedControlsMenuAtTheControl) {
+    panel->SetFocus();
+    RECT r{};
+    GetWindowRect(panel->Handle(), &r);
+    const Point centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+
+    PostAndPump(panel->Handle(), WM_KEYDOWN, VK_APPS, KeyData(VK_APPS, false));
+    EXPECT_TRUE(popups.empty()) << "the menu key opens it as it is released";
+    PostAndPump(panel->Handle(), WM_KEYUP, VK_APPS, KeyData(VK_APPS, true));
+    ASSERT_EQ(popups.size(), 1u) << "once";
+    EXPECT_EQ(popups[0], centre);
+
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    const BYTE shift = keys[VK_SHIFT];
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    PostAndPump(panel->Handle(), WM_SYSKEYDOWN, VK_F10, KeyData(VK_F10, false));
+    PostAndPump(panel->Handle(), WM_SYSKEYUP, VK_F10, KeyData(VK_F10, true));
+    keys[VK_SHIFT] = shift;
+    SetKeyboardState(keys);
+    ASSERT_EQ(popups.size(), 2u) << "Shift+F10, once";
+    EXPECT_EQ(popups[1], centre);
+
+    bare->SetFocus();
+    PostAndPump(bare->Handle(), WM_KEYDOWN, VK_APPS, KeyData(VK_APPS, false));
+    PostAndPump(bare->Handle(), WM_KEYUP, VK_APPS, KeyData(VK_APPS, true));
+    EXPECT_EQ(popups.size(), 2u) << "a control without a menu";
 }
 
 }  // namespace

@@ -165,6 +165,36 @@ TEST_F(ButtonTest, SpaceClicksOnReleaseAndEnterOnPress) {
     EXPECT_EQ(clicks, 2);
 }
 
+TEST_F(ButtonTest, KeysHeldWithAltNeitherPressNorClick) {
+    Show();
+    button->SetFocus();
+    Post(WM_SYSKEYDOWN, VK_RETURN, KeyData(VK_RETURN, false, true));
+    EXPECT_FALSE(button->Pressed());
+    Post(WM_SYSKEYUP, VK_RETURN, KeyData(VK_RETURN, true, true));
+    EXPECT_EQ(clicks, 0) << "Alt+Enter";
+
+    // Alt+Space opens the form's system menu; the button must not look pressed behind it.
+    bool menuSeen = false, pressedBehindMenu = false;
+    Timer& look = Make<Timer>(form);
+    look.SetInterval(50);
+    look.SetOnTimer([&](Component*) {
+        HWND menu = FindWindowA("#32768", nullptr);
+        if (menu == nullptr || !IsWindowVisible(menu)) return;
+        look.SetEnabled(false);
+        menuSeen = true;
+        pressedBehindMenu = button->Pressed();
+        EndMenu();
+    });
+    Post(WM_SYSKEYDOWN, VK_SPACE, KeyData(VK_SPACE, false, true));
+    gui_testing::PumpUntil([&] { return menuSeen; }, 2s);
+    look.SetEnabled(false);
+    EXPECT_TRUE(menuSeen) << "the system menu opened";
+    EXPECT_FALSE(pressedBehindMenu);
+    Post(WM_SYSKEYUP, VK_SPACE, KeyData(VK_SPACE, true, true));
+    EXPECT_FALSE(button->Pressed());
+    EXPECT_EQ(clicks, 0) << "Alt+Space";
+}
+
 TEST_F(ButtonTest, ThePlainAcceleratorWorksOnlyWhileASkinnedButtonHasTheFocus) {
     auto& other = Make<TsuiButton>(form);
     other.SetParent(&form);
