@@ -5,6 +5,16 @@
 
 namespace zelkova {
 
+namespace {
+
+// A file an editor saved as UTF-16 is no text this file can change: rewriting it would mix
+// 8-bit lines into it. It is read as empty and left alone.
+bool IsUtf16(std::string_view bytes) {
+    return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+}
+
+}  // namespace
+
 PortableProfileFile::PortableProfileFile(std::string path, const ProfileFileStore& store)
     : path_(std::move(path)), store_(store) {}
 
@@ -16,8 +26,8 @@ PortableProfileFile::~PortableProfileFile() {
 ProfileDocument& PortableProfileFile::Document() {
     if (!document_) {
         const std::optional<std::string> bytes = store_.ReadAll(path_);
-        unreadable_ = !bytes;
-        document_ = ProfileDocument::Parse(bytes.value_or(std::string()));
+        unreadable_ = !bytes || IsUtf16(*bytes);
+        document_ = ProfileDocument::Parse(unreadable_ ? std::string_view() : *bytes);
     }
     return *document_;
 }

@@ -18,8 +18,8 @@ namespace zelkova {
 // The first write proves the file can be written (creating it when missing), so a refused write
 // is reported at that key as with the Windows functions; later writes are stored together by
 // Flush, or by the destructor if no Flush came, through the store's whole-file replacement. A
-// file that exists but cannot be read refuses every write, lest a save replace it with our
-// keys alone.
+// file that exists but cannot be read, or is UTF-16 text, reads as empty and refuses every
+// write, lest a save replace it with our keys alone or mix 8-bit lines into it.
 //
 // One object per load or save: changes made by others after the first call are not seen.
 class PortableProfileFile final : public ProfileFile {

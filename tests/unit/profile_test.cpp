@@ -107,6 +107,13 @@ TEST(ProfileDocument, RewritesBareLineFeedsAndAFinalLineWithCrLf) {
     EXPECT_EQ(document.Serialize(), "[S]\r\nk=v\r\n;c\r\nlast=1\r\nj=w\r\n");
 }
 
+TEST(ProfileDocument, KeepsAUtf8MarkBeforeTheFirstSection) {
+    ProfileDocument document = ProfileDocument::Parse("\xEF\xBB\xBF[S]\r\nk=v\r\n");
+    EXPECT_EQ(document.Read("S", "k", ""), "v");
+    ASSERT_TRUE(document.Write("S", "j", "w"));
+    EXPECT_EQ(document.Serialize(), "\xEF\xBB\xBF[S]\r\nk=v\r\nj=w\r\n");
+}
+
 TEST(ProfileDocument, FindsTheFirstOfTwinSectionsAndKeys) {
     ProfileDocument document = ProfileDocument::Parse("[S]\r\nk=1\r\nk=2\r\n[T]\r\n[s]\r\nj=3\r\n");
     EXPECT_EQ(document.Read("S", "k", ""), "1");
@@ -197,6 +204,19 @@ TEST(PortableProfileFile, RefusesWritesIntoAFolderOrAMissingFolder) {
     EXPECT_FALSE(orphan.WriteString("S", "k", "v"));
     EXPECT_TRUE(orphan.Flush()) << "a refused write leaves nothing to store";
     EXPECT_FALSE(std::filesystem::exists(scratch.Path() / "missing"));
+}
+
+TEST(PortableProfileFile, LeavesAUtf16FileAlone) {
+    testing::ScratchFolder scratch;
+    const std::string path = scratch.File("options.ini");
+    std::string utf16 = "\xFF\xFE";
+    for (char c : std::string_view("[S]\r\nk=v\r\n")) utf16 += {c, '\0'};
+    Put(path, utf16);
+    PortableProfileFile file(path, stdioFiles);
+    EXPECT_EQ(file.ReadString("S", "k", "none"), "none");
+    EXPECT_FALSE(file.WriteString("S", "k", "w"));
+    EXPECT_TRUE(file.Flush());
+    EXPECT_EQ(Slurp(path), utf16);
 }
 
 TEST(PortableProfileFile, FlushReportsAFileThatCannotBeStoredAnyMore) {

@@ -125,6 +125,13 @@ std::vector<Step> LoadOf(int count) {
 
 const std::string LongText(3000, 'L');
 
+// ASCII text as a UTF-16 file with its byte order mark.
+std::string Utf16(std::string_view text) {
+    std::string bytes = "\xFF\xFE";
+    for (char c : text) bytes += {c, '\0'};
+    return bytes;
+}
+
 const std::vector<Scenario>& Scenarios() {
     static const std::vector<Scenario> scenarios = {
         {"ExampleSaveAndLoad", std::nullopt,
@@ -170,7 +177,19 @@ const std::vector<Scenario>& Scenarios() {
          {Write("S\xC9", "k\xC4", "v"), Read("S\xC9", "k\xC4"), Read("s\xE9", "k\xE4", "none"),
           Read("s\xC9", "K\xC4", "none")}},
 
-        // Known differences. Wine drops a value's leading blanks when it writes it, and its
+        {"Utf8MarkStaysInFront", "\xEF\xBB\xBF[RegistryList]\r\nCount=1\r\n0=HKEY_A\r\n",
+         {Write("RegistryList", "Count", "2"), Read("RegistryList", "0")}},
+
+        // Known differences. Wine, as Windows, reads and rewrites a UTF-16 file; the portable
+        // file cannot, so it reads it as empty and refuses to write it rather than mix 8-bit
+        // lines into it.
+        {"Utf16FileIsLeftAlone", Utf16("[S]\r\nk=v\r\n"),
+         {Read("S", "k", "none"), Write("S", "k", "w")},
+         Utf16("[S]\r\nk=v\r\n"),
+         Utf16("[S]\r\nk=w\r\n"),
+         std::vector<std::string>{"read S/k: [none]", "write S/k: refused"},
+         std::vector<std::string>{"read S/k: [v]", "write S/k: done"}},
+        // Wine drops a value's leading blanks when it writes it, and its
         // trailing blanks when a later write rewrites the file; the rules (and Windows) keep
         // them in the file. Both read the same.
         {"BlanksAroundValues", std::nullopt,
