@@ -15,6 +15,7 @@
 #include "favourites/Global.h"
 #include "support/SettingsWorkload.h"
 #include "favourites/PortableProfileFile.h"
+#include "favourites/StdioProfileFileStore.h"
 #include "support/ScratchFolder.h"
 
 namespace {
@@ -26,8 +27,9 @@ struct Fixture {
     testing::ScratchFolder scratch;
     std::string path = scratch.File("options.ini");
     testing::AlwaysThereEnvironment environment;
+    StdioProfileFileStore files;
     SettingsFile settings{environment, [this](const std::string&) {
-                              return std::make_unique<PortableProfileFile>(path);
+                              return std::make_unique<PortableProfileFile>(path, files);
                           }};
 };
 

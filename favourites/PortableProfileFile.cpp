@@ -1,7 +1,5 @@
 #include "favourites/PortableProfileFile.h"
 
-#include <cstdio>
-#include <fstream>
 #include <memory>
 #include <utility>
 
@@ -9,36 +7,16 @@ namespace zelkova {
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
-
-// A missing file reads as empty; nothing when the file exists but cannot be read (a folder of
-// that name, a failing disk). C stdio, because a file stream throws from its buffer when the
-// name turns out to be a folder.
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    std::string bytes;
-    const UniqueFile file(std::fopen(path.c_str(), "rb"));
-    if (!file) return bytes;
-    char chunk[16384];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) bytes.append(chunk, got);
-    if (std::ferror(file.get())) return std::nullopt;
-    return bytes;
-}
-
-bool WriteWholeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return !out.fail();
+// A file an editor saved as UTF-16 is no text this file can change: rewriting it would mix
+// 8-bit lines into it. It is read as empty and left alone.
+bool IsUtf16(std::string_view bytes) {
+    return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
 }
 
 }  // namespace
 
-PortableProfileFile::PortableProfileFile(std::string path) : path_(std::move(path)) {}
+PortableProfileFile::PortableProfileFile(std::string path, const ProfileFileStore& store)
+    : path_(std::move(path)), store_(store) {}
 
 PortableProfileFile::~PortableProfileFile() {
     // Best effort: a caller that wants to know of a failure calls Flush itself.
@@ -47,9 +25,9 @@ PortableProfileFile::~PortableProfileFile() {
 
 ProfileDocument& PortableProfileFile::Document() {
     if (!document_) {
-        const std::optional<std::string> bytes = ReadWholeFile(path_);
-        unreadable_ = !bytes;
-        document_ = ProfileDocument::Parse(bytes.value_or(std::string()));
+        const std::optional<std::string> bytes = store_.ReadAll(path_);
+        unreadable_ = !bytes || IsUtf16(*bytes);
+        document_ = ProfileDocument::Parse(unreadable_ ? std::string_view() : *bytes);
     }
     return *document_;
 }
@@ -62,11 +40,7 @@ std::string PortableProfileFile::ReadString(std::string_view section, std::strin
 bool PortableProfileFile::ProveWritable() {
     // Writing what could not be read would store our keys alone and lose everything else.
     if (unreadable_) return false;
-    if (!provenWritable_) {
-        // Appending nothing creates a missing file and leaves an existing one as it is.
-        std::ofstream probe(path_, std::ios::binary | std::ios::app);
-        provenWritable_ = probe.is_open();
-    }
+    if (!provenWritable_) provenWritable_ = store_.CreateForWriting(path_);
     return provenWritable_;
 }
 
@@ -86,17 +60,15 @@ std::vector<std::string> PortableProfileFile::SectionNames() { return Document()
 
 bool PortableProfileFile::Flush() {
     if (!dirty_) return true;
-    const std::string bytes = Document().Serialize();
-    const std::string temporary = path_ + ".new";
-    bool stored = false;
-    if (WriteWholeFile(temporary, bytes)) {
-        stored = std::rename(temporary.c_str(), path_.c_str()) == 0;
-        if (!stored) std::remove(temporary.c_str());
-    }
-    // A folder that takes no new files may still let the file itself be rewritten.
-    if (!stored) stored = WriteWholeFile(path_, bytes);
-    if (stored) dirty_ = false;
-    return stored;
+    if (!store_.ReplaceAll(path_, Document().Serialize())) return false;
+    dirty_ = false;
+    return true;
+}
+
+ProfileFileOpener PortableProfileFileOpener(const ProfileFileStore& store) {
+    return [&store](const std::string& path) -> std::unique_ptr<ProfileFile> {
+        return std::make_unique<PortableProfileFile>(path, store);
+    };
 }
 
 }  // namespace zelkova

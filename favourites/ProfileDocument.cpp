@@ -8,6 +8,8 @@ namespace zelkova {
 
 namespace {
 
+constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
+
 std::string_view TrimLeadingBlanks(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
     return text;
@@ -49,6 +51,8 @@ ProfileDocument::Section& ProfileDocument::AddSection(std::string name,
 
 ProfileDocument ProfileDocument::Parse(std::string_view bytes) {
     ProfileDocument document;
+    document.utf8Mark_ = bytes.starts_with(Utf8Mark);
+    if (document.utf8Mark_) bytes.remove_prefix(Utf8Mark.size());
     Section* current = &document.AddSection({}, std::nullopt);
     while (!bytes.empty()) {
         const size_t end = bytes.find('\n');
@@ -67,7 +71,7 @@ ProfileDocument ProfileDocument::Parse(std::string_view bytes) {
 }
 
 std::string ProfileDocument::Serialize() const {
-    std::string bytes;
+    std::string bytes(utf8Mark_ ? Utf8Mark : std::string_view());
     for (const Section& section : sections_) {
         if (section.header) bytes.append(*section.header).append("\r\n");
         for (const Line& line : section.lines) bytes.append(line.text).append("\r\n");

@@ -12,7 +12,8 @@ namespace zelkova {
 // functions. Lines the rules do not touch (comments, blank lines, lines that are no key) are
 // kept as they were; every line is written back with CR LF.
 //
-// The lines before the first section header form a nameless section. A section or key that
+// A UTF-8 byte order mark that an editor put at the start is kept there and not taken for part
+// of the first line. The lines before the first section header form a nameless section. A section or key that
 // occurs twice is found at its first occurrence, as the Windows functions do. Each section
 // keeps an index of its keys by folded name, so a lookup costs the same in a file of ten or of
 // ten thousand keys.
@@ -53,6 +54,7 @@ private:
     const Line* FindKey(const Section& section, std::string_view key) const;
     Section& AddSection(std::string name, std::optional<std::string> header);
 
+    bool utf8Mark_ = false;
     std::vector<Section> sections_;
     std::unordered_map<std::string, size_t> sectionIndex_;  // folded name -> first section
 };

@@ -5,12 +5,15 @@
 #include <objbase.h>
 
 #include "favourites/Global.h"
+#include "favourites/PortableProfileFile.h"
 #include "gui/Application.h"
 #include "platform/WinClipboard.h"
 #include "platform/WinEditorAutomation.h"
 #include "platform/WinProfileFile.h"
+#include "platform/WinProfileFileStore.h"
 #include "platform/WinRegistry.h"
 #include "platform/WinSettingsEnvironment.h"
+#include "platform/WineDetection.h"
 #include "skin/SUIURLLabel_win.h"
 #include "ui/FailureMessage.h"
 #include "ui/Main.h"
@@ -47,7 +50,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         zelkova::SystemUrlShell shell;
         zelkova::WinClipboard clipboard(application.Handle());
         zelkova::WinSettingsEnvironment environment(application.Handle());
-        const zelkova::SettingsFile settings(environment, zelkova::OpenWinProfileFile);
+        // Wine's profile functions parse and rewrite the whole file on every call, so saving a
+        // few thousand favourites took minutes; read and write the file in one piece there.
+        const zelkova::WinProfileFileStore settingsFiles;
+        const zelkova::SettingsFile settings(
+            environment, zelkova::RunsUnderWine()
+                             ? zelkova::PortableProfileFileOpener(settingsFiles)
+                             : zelkova::ProfileFileOpener(zelkova::OpenWinProfileFile));
 
         zelkova::TfrmMain main({registry, editor, notifier, shell, clipboard, settings});
         application.Run(main);

@@ -23,8 +23,9 @@ std::string SettingsWith(const Rows& rows) {
 // Zelkova.exe started over a settings file of the given rows.
 class Favourites : public ::testing::Test {
 protected:
-    void Start(const Rows& rows) {
-        WriteSettings(SettingsWith(rows));
+    void Start(const Rows& rows) { StartOver(SettingsWith(rows)); }
+    void StartOver(const std::string& settings) {
+        WriteSettings(settings);
         app = std::make_unique<ZelkovaApp>();
         ASSERT_TRUE(app->Started());
         const std::vector<HWND> lists = FindDescendants(app->Main(), "SysListView32");
@@ -204,6 +205,19 @@ TEST_F(Favourites, AnUnwritableSettingsFileIsReportedAndTheWindowStaysOpen) {
     RemoveDirectoryA(SettingsPath().c_str());
     ASSERT_TRUE(CloseAndWaitForExit(*app));
     EXPECT_EQ(ReadSetting("RegistryList", "0"), "HKEY_CURRENT_USER\\Kept");
+}
+
+// Wine's profile functions would tidy the hand-written lines (the blank line and the blanks
+// around "=" go); the program's own file, which it uses under Wine, changes only what it writes.
+TEST_F(Favourites, TheSaveLeavesLinesItDoesNotWriteAsTheyWere) {
+    const std::string handWritten = "; kept by hand\r\n[Window]\r\nLeft = 10 \r\n\r\n";
+    const std::string saved = SettingsWith({{"HKEY_CURRENT_USER\\A", "a"}});
+    // Wine writes nothing when a value stays the same, so let the save change the count.
+    std::string loaded = saved;
+    loaded.replace(loaded.find("Count=1"), 7, "Count=0x1");
+    StartOver(handWritten + loaded);
+    ASSERT_TRUE(CloseAndWaitForExit(*app));
+    EXPECT_EQ(ReadWholeFile(SettingsPath()), handWritten + saved);
 }
 
 TEST_F(Favourites, CopyToClipboardPutsTheKeyTextThereOrReportsABusyClipboard) {

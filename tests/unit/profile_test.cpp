@@ -9,6 +9,7 @@
 #include "favourites/PortableProfileFile.h"
 #include "favourites/ProfileDocument.h"
 #include "favourites/ProfileRules.h"
+#include "favourites/StdioProfileFileStore.h"
 #include "support/ScratchFolder.h"
 
 namespace zelkova {
@@ -21,6 +22,8 @@ std::string Slurp(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
+
+const StdioProfileFileStore stdioFiles;
 
 void Put(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -104,6 +107,13 @@ TEST(ProfileDocument, RewritesBareLineFeedsAndAFinalLineWithCrLf) {
     EXPECT_EQ(document.Serialize(), "[S]\r\nk=v\r\n;c\r\nlast=1\r\nj=w\r\n");
 }
 
+TEST(ProfileDocument, KeepsAUtf8MarkBeforeTheFirstSection) {
+    ProfileDocument document = ProfileDocument::Parse("\xEF\xBB\xBF[S]\r\nk=v\r\n");
+    EXPECT_EQ(document.Read("S", "k", ""), "v");
+    ASSERT_TRUE(document.Write("S", "j", "w"));
+    EXPECT_EQ(document.Serialize(), "\xEF\xBB\xBF[S]\r\nk=v\r\nj=w\r\n");
+}
+
 TEST(ProfileDocument, FindsTheFirstOfTwinSectionsAndKeys) {
     ProfileDocument document = ProfileDocument::Parse("[S]\r\nk=1\r\nk=2\r\n[T]\r\n[s]\r\nj=3\r\n");
     EXPECT_EQ(document.Read("S", "k", ""), "1");
@@ -158,7 +168,7 @@ TEST(PortableProfileFile, MissingFileReadsAsDefaultsAndIsCreatedByAWrite) {
     testing::ScratchFolder scratch;
     const std::string path = scratch.File("options.ini");
     {
-        PortableProfileFile file(path);
+        PortableProfileFile file(path, stdioFiles);
         EXPECT_EQ(file.ReadString("S", "k", "dflt"), "dflt");
         EXPECT_THAT(file.KeyNames("S"), IsEmpty());
         EXPECT_TRUE(file.Flush()) << "nothing to store";
@@ -176,7 +186,7 @@ TEST(PortableProfileFile, DestructorStoresWritesThatWereNotFlushed) {
     const std::string path = scratch.File("options.ini");
     Put(path, "[S]\r\nk=1\r\n");
     {
-        PortableProfileFile file(path);
+        PortableProfileFile file(path, stdioFiles);
         ASSERT_TRUE(file.WriteString("S", "k", "2"));
     }
     EXPECT_EQ(Slurp(path), "[S]\r\nk=2\r\n");
@@ -186,20 +196,33 @@ TEST(PortableProfileFile, DestructorStoresWritesThatWereNotFlushed) {
 TEST(PortableProfileFile, RefusesWritesIntoAFolderOrAMissingFolder) {
     testing::ScratchFolder scratch;
     std::filesystem::create_directory(scratch.Path() / "options.ini");
-    PortableProfileFile folder(scratch.File("options.ini"));
+    PortableProfileFile folder(scratch.File("options.ini"), stdioFiles);
     EXPECT_EQ(folder.ReadString("S", "k", "dflt"), "dflt");
     EXPECT_FALSE(folder.WriteString("S", "k", "v"));
 
-    PortableProfileFile orphan(scratch.File("missing/options.ini"));
+    PortableProfileFile orphan(scratch.File("missing/options.ini"), stdioFiles);
     EXPECT_FALSE(orphan.WriteString("S", "k", "v"));
     EXPECT_TRUE(orphan.Flush()) << "a refused write leaves nothing to store";
     EXPECT_FALSE(std::filesystem::exists(scratch.Path() / "missing"));
 }
 
+TEST(PortableProfileFile, LeavesAUtf16FileAlone) {
+    testing::ScratchFolder scratch;
+    const std::string path = scratch.File("options.ini");
+    std::string utf16 = "\xFF\xFE";
+    for (char c : std::string_view("[S]\r\nk=v\r\n")) utf16 += {c, '\0'};
+    Put(path, utf16);
+    PortableProfileFile file(path, stdioFiles);
+    EXPECT_EQ(file.ReadString("S", "k", "none"), "none");
+    EXPECT_FALSE(file.WriteString("S", "k", "w"));
+    EXPECT_TRUE(file.Flush());
+    EXPECT_EQ(Slurp(path), utf16);
+}
+
 TEST(PortableProfileFile, FlushReportsAFileThatCannotBeStoredAnyMore) {
     testing::ScratchFolder scratch;
     const std::string path = scratch.File("options.ini");
-    PortableProfileFile file(path);
+    PortableProfileFile file(path, stdioFiles);
     ASSERT_TRUE(file.WriteString("S", "k", "v"));
     // The file is replaced by a folder between the write and the flush.
     std::filesystem::remove(path);
@@ -215,7 +238,7 @@ TEST(PortableProfileFile, LeavesOtherSectionsAndLinesAsTheyWere) {
     const std::string path = scratch.File("options.ini");
     Put(path, "[Window]\r\nLeft=10\r\n\r\n[RegistryList]\r\nCount=1\r\n0=HKEY_USERS\r\n");
     {
-        PortableProfileFile file(path);
+        PortableProfileFile file(path, stdioFiles);
         ASSERT_TRUE(file.WriteString("RegistryList", "Count", "2"));
         ASSERT_TRUE(file.WriteString("RegistryList", "1", "HKEY_CURRENT_CONFIG"));
         ASSERT_TRUE(file.Flush());

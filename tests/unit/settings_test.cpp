@@ -16,6 +16,7 @@
 #include "favourites/Global.h"
 #include "favourites/IntegerText.h"
 #include "favourites/PortableProfileFile.h"
+#include "favourites/StdioProfileFileStore.h"
 #include "support/ScratchFolder.h"
 
 namespace zelkova {
@@ -27,6 +28,8 @@ using ::testing::IsEmpty;
 constexpr const char* AppData = "C:\\Users\\me\\AppData\\Roaming";
 constexpr const char* SettingsDir = "C:\\Users\\me\\AppData\\Roaming\\Velund\\Zelkova\\";
 constexpr const char* ProgramDir = "D:\\Tools\\Zelkova\\";
+
+const StdioProfileFileStore stdioFiles;
 
 std::string Slurp(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -107,7 +110,7 @@ protected:
     ProfileFileOpener Opener() {
         return [this](const std::string& path) -> std::unique_ptr<ProfileFile> {
             opened.push_back(path);
-            return std::make_unique<PortableProfileFile>(DiskPath(path));
+            return std::make_unique<PortableProfileFile>(DiskPath(path), stdioFiles);
         };
     }
 
@@ -410,7 +413,7 @@ TEST_F(SettingsFixture, HugeCountReadsOnlyThePositionsPresent) {
     int reads = 0;
     SettingsFile counted(environment, [&](const std::string& path) -> std::unique_ptr<ProfileFile> {
         return std::make_unique<CountingProfileFile>(
-            std::make_unique<PortableProfileFile>(DiskPath(path)), reads);
+            std::make_unique<PortableProfileFile>(DiskPath(path), stdioFiles), reads);
     });
     FavouritesList list;
     counted.LoadFavourites(list);
@@ -447,7 +450,7 @@ TEST_F(SettingsFixture, LoadsWhatThePositionByPositionLoopLoads) {
                                             "[RegistryList]\r\n";
         }
         PutSettings(bytes);
-        PortableProfileFile reference(scratch.File("appdata/options.ini"));
+        PortableProfileFile reference(scratch.File("appdata/options.ini"), stdioFiles);
         EXPECT_EQ(Load().Entries(), LoadPositionByPosition(reference)) << bytes;
     }
 }

@@ -13,6 +13,7 @@
 
 #include "favourites/PortableProfileFile.h"
 #include "platform/WinProfileFile.h"
+#include "platform/WinProfileFileStore.h"
 #include "support/WinScratchFolder_win.h"
 
 namespace zelkova {
@@ -124,6 +125,13 @@ std::vector<Step> LoadOf(int count) {
 
 const std::string LongText(3000, 'L');
 
+// ASCII text as a UTF-16 file with its byte order mark.
+std::string Utf16(std::string_view text) {
+    std::string bytes = "\xFF\xFE";
+    for (char c : text) bytes += {c, '\0'};
+    return bytes;
+}
+
 const std::vector<Scenario>& Scenarios() {
     static const std::vector<Scenario> scenarios = {
         {"ExampleSaveAndLoad", std::nullopt,
@@ -169,7 +177,19 @@ const std::vector<Scenario>& Scenarios() {
          {Write("S\xC9", "k\xC4", "v"), Read("S\xC9", "k\xC4"), Read("s\xE9", "k\xE4", "none"),
           Read("s\xC9", "K\xC4", "none")}},
 
-        // Known differences. Wine drops a value's leading blanks when it writes it, and its
+        {"Utf8MarkStaysInFront", "\xEF\xBB\xBF[RegistryList]\r\nCount=1\r\n0=HKEY_A\r\n",
+         {Write("RegistryList", "Count", "2"), Read("RegistryList", "0")}},
+
+        // Known differences. Wine, as Windows, reads and rewrites a UTF-16 file; the portable
+        // file cannot, so it reads it as empty and refuses to write it rather than mix 8-bit
+        // lines into it.
+        {"Utf16FileIsLeftAlone", Utf16("[S]\r\nk=v\r\n"),
+         {Read("S", "k", "none"), Write("S", "k", "w")},
+         Utf16("[S]\r\nk=v\r\n"),
+         Utf16("[S]\r\nk=w\r\n"),
+         std::vector<std::string>{"read S/k: [none]", "write S/k: refused"},
+         std::vector<std::string>{"read S/k: [v]", "write S/k: done"}},
+        // Wine drops a value's leading blanks when it writes it, and its
         // trailing blanks when a later write rewrites the file; the rules (and Windows) keep
         // them in the file. Both read the same.
         {"BlanksAroundValues", std::nullopt,
@@ -207,7 +227,8 @@ TEST_P(ProfileDifferential, PortableAndSystemAgree) {
     }
     std::vector<std::string> portableReads, systemReads;
     {
-        PortableProfileFile portable(portablePath);
+        const WinProfileFileStore files;
+        PortableProfileFile portable(portablePath, files);
         portableReads = RunSteps(portable, scenario.steps);
     }
     {
@@ -243,6 +264,52 @@ TEST(WinProfileFile, RefusedWritesAreReportedAndTheFlushSaysNothing) {
     EXPECT_FALSE(orphan.WriteString("S", "k", "v"));
     EXPECT_TRUE(orphan.Flush());
     EXPECT_EQ(GetFileAttributesA(scratch.File("missing").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// The file's identity on its volume: a file rewritten in place keeps it, a new one does not.
+std::optional<std::pair<DWORD, DWORD>> FileIndex(const std::string& path) {
+    const HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION information{};
+    const BOOL known = GetFileInformationByHandle(file, &information);
+    CloseHandle(file);
+    if (!known) return std::nullopt;
+    return std::pair{information.nFileIndexHigh, information.nFileIndexLow};
+}
+
+TEST(WinProfileFileStore, PutsANewFileInPlaceRatherThanRewritingTheOldOne) {
+    WinScratchFolder scratch;
+    const std::string path = scratch.File("options.ini");
+    WriteFileText(path, "old content");
+    const auto before = FileIndex(path);
+    ASSERT_TRUE(before);
+    const WinProfileFileStore files;
+    EXPECT_TRUE(files.ReplaceAll(path, "new"));
+    EXPECT_EQ(files.ReadAll(path), "new");
+    EXPECT_NE(FileIndex(path), before) << "rewritten in place: a crash could have cut it short";
+    EXPECT_EQ(GetFileAttributesA((path + ".new").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(WinProfileFileStore, ReadsMissingAsEmptyAndRefusesWhatItMustNotChange) {
+    WinScratchFolder scratch;
+    const WinProfileFileStore files;
+    EXPECT_EQ(files.ReadAll(scratch.File("missing.ini")), "");
+    EXPECT_EQ(files.ReadAll(scratch.File("no\\missing.ini")), "");
+    EXPECT_FALSE(files.CreateForWriting(scratch.File("no\\missing.ini")));
+
+    CreateDirectoryA(scratch.File("folder.ini").c_str(), nullptr);
+    EXPECT_EQ(files.ReadAll(scratch.File("folder.ini")), std::nullopt);
+    EXPECT_FALSE(files.CreateForWriting(scratch.File("folder.ini")));
+    EXPECT_FALSE(files.ReplaceAll(scratch.File("folder.ini"), "x"));
+
+    const std::string readOnly = scratch.File("read-only.ini");
+    WriteFileText(readOnly, "kept");
+    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(files.CreateForWriting(readOnly));
+    EXPECT_FALSE(files.ReplaceAll(readOnly, "x"));
+    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(ReadFileText(readOnly), "kept");
 }
 
 TEST(WinProfileFile, ListsThousandsOfKeysPastItsFirstBuffer) {

@@ -7,7 +7,9 @@
 #include <string>
 
 #include "favourites/Global.h"
+#include "favourites/PortableProfileFile.h"
 #include "platform/WinProfileFile.h"
+#include "platform/WinProfileFileStore.h"
 #include "platform/WinSettingsEnvironment.h"
 #include "support/WinScratchFolder_win.h"
 
@@ -63,21 +65,36 @@ private:
     std::string folder_;
 };
 
-class WinSettingsFileTest : public ::testing::Test {
+const WinProfileFileStore winFiles;
+
+// Each case runs over the system's profile functions and over the portable file, which the
+// program uses under Wine.
+class WinSettingsFileTest : public ::testing::TestWithParam<bool> {
 protected:
+    static ProfileFileOpener Opener(bool portable) {
+        return portable ? PortableProfileFileOpener(winFiles) : ProfileFileOpener(OpenWinProfileFile);
+    }
+
     WinScratchFolder scratch;
     // No trailing backslash: the settings folder adds one.
     ScratchAppData environment{scratch.File("Roaming")};
-    SettingsFile settings{environment, OpenWinProfileFile};
+    SettingsFile settings{environment, Opener(GetParam())};
     std::string folder = scratch.File("Roaming\\Velund\\Zelkova\\");
 };
 
-TEST_F(WinSettingsFileTest, CreatesEveryMissingLevel) {
+INSTANTIATE_TEST_SUITE_P(Profiles, WinSettingsFileTest, ::testing::Bool(),
+                         [](const auto& param) { return param.param ? "Portable" : "System"; });
+
+using PortableSettingsFileTest = WinSettingsFileTest;
+INSTANTIATE_TEST_SUITE_P(Profiles, PortableSettingsFileTest, ::testing::Values(true),
+                         [](const auto&) { return "Portable"; });
+
+TEST_P(WinSettingsFileTest, CreatesEveryMissingLevel) {
     EXPECT_EQ(settings.SettingsFolder(), folder);
     EXPECT_TRUE(environment.FolderExists(folder));
 }
 
-TEST_F(WinSettingsFileTest, SavesTheExampleAndLoadsItBack) {
+TEST_P(WinSettingsFileTest, SavesTheExampleAndLoadsItBack) {
     FavouritesList list;
     list.Append({"HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run",
                  "Programs started at logon"});
@@ -99,7 +116,7 @@ TEST_F(WinSettingsFileTest, SavesTheExampleAndLoadsItBack) {
     EXPECT_EQ(loaded.SelectedIndex(), -1);
 }
 
-TEST_F(WinSettingsFileTest, HugeCountLoadsWhatIsThere) {
+TEST_P(WinSettingsFileTest, HugeCountLoadsWhatIsThere) {
     settings.SettingsFolder();
     WriteFileText(folder + "options.ini",
                   "[RegistryList]\r\nCount=2147483647\r\n0=HKEY_A\r\n5=HKEY_F\r\n"
@@ -110,20 +127,36 @@ TEST_F(WinSettingsFileTest, HugeCountLoadsWhatIsThere) {
                 ElementsAre(FavouriteEntry{"HKEY_A", ""}, FavouriteEntry{"HKEY_F", "f"}));
 }
 
-TEST_F(WinSettingsFileTest, RefusedWriteRaisesWithTheFullPath) {
-    settings.SettingsFolder();
-    ASSERT_TRUE(CreateDirectoryA((folder + "options.ini").c_str(), nullptr));
+// The message a save of one entry raised, or "saved".
+std::string SaveOutcome(const SettingsFile& settings) {
     FavouritesList list;
     list.Append({"HKEY_USERS", ""});
     try {
         settings.SaveFavourites(list);
-        FAIL() << "the save went through";
+        return "saved";
     } catch (const std::runtime_error& error) {
-        EXPECT_EQ(std::string(error.what()), "Unable to write to " + folder + "options.ini");
+        return error.what();
     }
 }
 
-TEST_F(WinSettingsFileTest, FallsBackToTheProgramFolder) {
+TEST_P(WinSettingsFileTest, RefusedWriteRaisesWithTheFullPath) {
+    settings.SettingsFolder();
+    ASSERT_TRUE(CreateDirectoryA((folder + "options.ini").c_str(), nullptr));
+    EXPECT_EQ(SaveOutcome(settings), "Unable to write to " + folder + "options.ini");
+}
+
+// As the Windows functions do; Wine's, run as root, would write it all the same.
+TEST_P(PortableSettingsFileTest, ReadOnlyFileIsRefusedAndKept) {
+    settings.SettingsFolder();
+    const std::string path = folder + "options.ini";
+    WriteFileText(path, "[RegistryList]\r\nCount=0\r\n");
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(SaveOutcome(settings), "Unable to write to " + path);
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(ReadFileText(path), "[RegistryList]\r\nCount=0\r\n");
+}
+
+TEST_P(WinSettingsFileTest, FallsBackToTheProgramFolder) {
     environment.refuseCreation = true;
     const std::string program = environment.ExecutablePath();
     EXPECT_EQ(settings.SettingsFolder(), program.substr(0, program.rfind('\\') + 1));
