@@ -29,6 +29,11 @@ public:
     std::string ItemText(int index, int column) const;
     void SetItemText(int index, int column, std::string text);
 
+    // Keeps the window from redrawing while many rows change; it repaints once when the last
+    // update ends. Counted, so updates may nest.
+    void BeginUpdate();
+    void EndUpdate();
+
     // The selected row, or -1.
     int Selected() const;
     // Selects a row (and makes it the focused one), or clears the selection with -1.
@@ -52,6 +57,7 @@ private:
     std::vector<Column> columns_;
     std::vector<std::vector<std::string>> rows_;
     int selected_ = -1;  // while there is no window
+    int updating_ = 0;
 };
 
 }  // namespace zelkova

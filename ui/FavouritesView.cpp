@@ -3,6 +3,7 @@
 namespace zelkova {
 
 void FavouritesView::Show() {
+    view_.BeginUpdate();
     const int count = list_.Count();
     while (view_.ItemCount() > count) view_.DeleteItem(view_.ItemCount() - 1);
     for (int i = 0; i < count; ++i) {
@@ -14,6 +15,7 @@ void FavouritesView::Show() {
         if (view_.ItemText(i, 0) != entry.KeyText) view_.SetItemText(i, 0, entry.KeyText);
         if (view_.ItemText(i, 1) != entry.Comment) view_.SetItemText(i, 1, entry.Comment);
     }
+    view_.EndUpdate();
     if (view_.Selected() != list_.SelectedIndex()) view_.SetSelected(list_.SelectedIndex());
 }
 
