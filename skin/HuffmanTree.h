@@ -55,6 +55,15 @@ constexpr std::uint32_t ExtraBitsOf(CodeKind kind, std::uint32_t symbol) {
     return 0;
 }
 
+// Each byte with its bits in reverse order: canonical codes are sent most significant bit
+// first, and the table is indexed by the bits in the order they arrive.
+inline constexpr std::array<std::uint8_t, 256> kReversedBytes = [] {
+    std::array<std::uint8_t, 256> reversed{};
+    for (unsigned byte = 0; byte < 256; ++byte)
+        for (unsigned bit = 0; bit < 8; ++bit) reversed[byte] |= static_cast<std::uint8_t>(((byte >> bit) & 1u) << (7 - bit));
+    return reversed;
+}();
+
 // A position no code of at most the table's width reaches. Its symbol bits are all set, so a
 // test of bits 8-15 alone tells literals (symbols below 256) from everything else.
 inline constexpr std::uint32_t kNoCodeEntry = 0xFFFFu;
@@ -71,8 +80,9 @@ struct THuffmanTree {
     std::array<std::uint16_t, MaxBits + 1> count{};
     std::array<std::uint16_t, MaxBits + 1> firstCode{};   // first code of each length
     std::array<std::uint16_t, MaxBits + 1> firstIndex{};  // its symbol's place in `sorted`
-    std::array<std::uint16_t, kLiteralLengthSymbols> sorted{};  // by code length, then value
-    std::array<std::uint32_t, (1u << MaxBits)> table{};
+    // Written before they are read: left uninitialised, so that making a tree costs nothing.
+    std::array<std::uint16_t, kLiteralLengthSymbols> sorted;  // by code length, then value
+    std::array<std::uint32_t, (1u << MaxBits)> table;
 
     constexpr std::uint32_t Mask() const { return (1u << tableBits) - 1u; }
 
@@ -172,8 +182,8 @@ private:
         for (std::uint32_t n = 0; n < count[len]; ++n) {
             const std::uint32_t code = firstCode[len] + n;
             const std::uint16_t symbol = sorted[firstIndex[len] + n];
-            std::uint32_t reversed = 0;
-            for (int bit = 0; bit < len; ++bit) reversed |= ((code >> bit) & 1u) << (len - 1 - bit);
+            const std::uint32_t reversed =
+                ((kReversedBytes[code & 0xFFu] << 8) | kReversedBytes[code >> 8]) >> (16 - len);
             table[reversed] = MakeTreeEntry(symbol, static_cast<std::uint32_t>(len), ExtraBitsOf(kind, symbol));
         }
     }

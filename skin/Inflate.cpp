@@ -45,7 +45,7 @@ constexpr std::size_t kInputSlack = 16;
 // Tables of dynamic blocks start at most this wide; longer codes are decoded slowly until they
 // have paid for widening. Fixed so that a tiny block costs about what zlib's two-level tables
 // cost it.
-constexpr int kDynamicTableBits = 10;
+constexpr int kDynamicTableBits = 11;
 
 // Padding bytes the bit buffer can hold without one of them having been consumed.
 constexpr unsigned kMaxPadBytes = sizeof(std::uint64_t);
@@ -83,7 +83,11 @@ inline void CopyMatch(std::uint8_t* out, std::size_t distance, std::size_t lengt
             from += 8;
         } while (out < end);
     } else if (distance == 1) {
-        std::memset(out, *from, length);
+        const std::uint64_t run = *from * 0x0101010101010101ull;
+        do {
+            std::memcpy(out, &run, 8);
+            out += 8;
+        } while (out < end);
     } else {
         // Write the pattern byte by byte until a whole number of periods of at least eight
         // bytes lies behind, then copy words from that far back, which repeats it.
@@ -128,9 +132,9 @@ public:
         in_ = compressed.data();
         inEnd_ = in_ + compressed.size();
         sourceEnded_ = true;
-        // Room for a typical ratio at first; reuse what the vector already holds.
+        // What the vector already holds, or room for a typical ratio.
         const std::size_t guess = std::max<std::size_t>(kWindowSize, compressed.size() * 4);
-        output.resize(std::max(output.capacity(), std::min(guess, VectorCap())));
+        if (output.size() < kWindowSize) output.resize(std::min(guess, VectorCap()));
         out_ = output.data();
         UpdateOutputStop();
     }
@@ -249,8 +253,14 @@ void Inflater::UpdateOutputStop() {
 InflateStatus Inflater::MakeRoom() {
     if (flushed_ + outPos_ > limit_) return InflateStatus::OutputLimit;
     if (vector_ != nullptr) {
-        if (outPos_ + kMaxSymbolWrite >= vector_->size()) {
-            vector_->resize(std::min(vector_->size() * 2, VectorCap()));
+        while (outPos_ + kMaxSymbolWrite >= vector_->size()) {
+            // Within the capacity a vector already has, a step of a window is cheap and does
+            // not clear more than needed; beyond it, doubling keeps reallocation linear.
+            const std::size_t size = vector_->size();
+            const std::size_t grown = vector_->capacity() > size
+                                          ? std::min(vector_->capacity(), size + kWindowSize)
+                                          : size * 2;
+            vector_->resize(std::min(grown, VectorCap()));
             out_ = vector_->data();
         }
     } else if (outPos_ >= kFlushMark) {
@@ -528,7 +538,7 @@ InflateStatus Inflater::HuffmanBlock(LiteralTree& literal, DistanceTreeT& distan
 }
 
 InflateStatus Inflater::Run() {
-    auto trees = std::make_unique<DynamicTrees>();
+    auto trees = std::make_unique_for_overwrite<DynamicTrees>();
     const FixedTrees& fixed = GetFixedTrees();
     for (;;) {
         if (!Need(3)) return InflateStatus::Malformed;
