@@ -31,7 +31,7 @@ constexpr std::size_t kInputBufferSize = 16 * 1024;
 constexpr std::size_t kMaxMatch = 258;
 constexpr std::size_t kWindowSize = 64 * 1024 + kMaxMatch;
 constexpr std::size_t kHistory = 32 * 1024;
-// Matches are copied eight bytes at a time and may write up to seven bytes past their end.
+// Matches are copied a word at a time and may write up to seven bytes past their end.
 constexpr std::size_t kCopySlack = 8;
 // One pass of the fast loop writes up to two literals and then a match.
 constexpr std::size_t kMaxSymbolWrite = 2 + kMaxMatch + kCopySlack;
@@ -70,37 +70,58 @@ inline std::uint64_t LoadLittleEndian64(const std::uint8_t* p) {
 
 constexpr bool IsLiteral(std::uint32_t entry) { return (entry & 0xFF00u) == 0; }
 
+inline void CopyWord(std::uint8_t* to, const std::uint8_t* from) {
+    std::uint64_t word;
+    std::memcpy(&word, from, sizeof word);
+    std::memcpy(to, &word, sizeof word);
+}
+
 // Copies a match of `length` bytes from `distance` bytes back; writes up to kCopySlack - 1
 // bytes past the end.
 inline void CopyMatch(std::uint8_t* out, std::size_t distance, std::size_t length) {
     const std::uint8_t* from = out - distance;
     std::uint8_t* const end = out + length;
-    if (distance >= kCopySlack) {
+    if (distance >= 8) {
         // Each eight-byte step reads only bytes written before it.
         do {
-            std::memcpy(out, from, 8);
+            CopyWord(out, from);
             out += 8;
             from += 8;
         } while (out < end);
-    } else if (distance == 1) {
-        const std::uint64_t run = *from * 0x0101010101010101ull;
-        do {
-            std::memcpy(out, &run, 8);
-            out += 8;
-        } while (out < end);
-    } else {
-        // Write the pattern byte by byte until a whole number of periods of at least eight
-        // bytes lies behind, then copy words from that far back, which repeats it.
-        const std::size_t reach = kPatternReach[distance];
-        const std::size_t head = std::min(length, reach - distance);
-        for (std::size_t i = 0; i < head; ++i) out[i] = from[i];
-        out += head;
-        from = out - reach;
-        while (out < end) {
-            std::memcpy(out, from, 8);
-            out += 8;
-            from += 8;
+        return;
+    }
+    if (distance == 1 || distance == 2 || distance == 4) {
+        // The period divides a word: repeat one word made of it.
+        std::uint64_t pattern = 0;
+        if (distance == 1) pattern = *from * 0x0101010101010101ull;
+        if (distance == 2) pattern = (from[0] | std::uint64_t{from[1]} << 8) * 0x0001000100010001ull;
+        if (distance == 4) {
+            std::uint32_t half;
+            std::memcpy(&half, from, sizeof half);
+            pattern = half | std::uint64_t{half} << 32;
         }
+        do {
+            std::memcpy(out, &pattern, 8);
+            out += 8;
+        } while (out < end);
+        return;
+    }
+    // Periods of 3, 5, 6 and 7 bytes: word steps of one period each, whose first `distance`
+    // bytes are right, until a whole number of periods of at least eight bytes lies behind;
+    // then words from that far back repeat the pattern.
+    const std::size_t reach = kPatternReach[distance];
+    std::uint8_t* const headEnd = out + std::min(length, reach - distance);
+    while (out < headEnd) {
+        CopyWord(out, from);
+        out += distance;
+        from += distance;
+    }
+    out = headEnd;
+    from = out - reach;
+    while (out < end) {
+        CopyWord(out, from);
+        out += 8;
+        from += 8;
     }
 }
 
