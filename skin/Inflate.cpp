@@ -432,10 +432,14 @@ InflateStatus Inflater::FastLoop(LiteralTree& literal, DistanceTreeT& distance) 
         bitCount -= n;
     };
     InflateStatus status = kGoOn;
+    if (pos >= outStop || in > inStop) return status;
+    // Each pass starts with the entry of its first code already looked up, which needs no more
+    // than the 15 bits every path leaves behind: the lookup overlaps the refill.
+    refill();
+    std::uint32_t entry = literalEntries[bits & literalMask];
     while (pos < outStop && in <= inStop) {
-        // 56 bits or more: two literals of at most 15 bits and a lookup of a third.
+        // 56 bits or more: two literals of at most 15 bits and the lookup of a third code.
         refill();
-        std::uint32_t entry = literalEntries[bits & literalMask];
         if (IsLiteral(entry)) {
             consume(entry);
             out[pos++] = static_cast<std::uint8_t>(entry);
@@ -444,11 +448,7 @@ InflateStatus Inflater::FastLoop(LiteralTree& literal, DistanceTreeT& distance) 
                 consume(entry);
                 out[pos++] = static_cast<std::uint8_t>(entry);
                 entry = literalEntries[bits & literalMask];
-                if (IsLiteral(entry)) {
-                    consume(entry);
-                    out[pos++] = static_cast<std::uint8_t>(entry);
-                    continue;
-                }
+                continue;
             }
         }
         if (EntryCodeLength(entry) == 0) {
@@ -460,6 +460,7 @@ InflateStatus Inflater::FastLoop(LiteralTree& literal, DistanceTreeT& distance) 
             if (IsLiteral(entry)) {
                 consume(entry);
                 out[pos++] = static_cast<std::uint8_t>(entry);
+                entry = literalEntries[bits & literalMask];
                 continue;
             }
         }
@@ -503,6 +504,7 @@ InflateStatus Inflater::FastLoop(LiteralTree& literal, DistanceTreeT& distance) 
             status = InflateStatus::Malformed;
             break;
         }
+        entry = literalEntries[bits & literalMask];  // 23 bits or more are left
         CopyMatch(out + pos, dist, length);
         pos += length;
     }
