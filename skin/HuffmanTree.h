@@ -155,7 +155,9 @@ struct THuffmanTree {
     // just been widened to the longest code, so the caller must take its mask again.
     constexpr bool NoteSlowDecode() {
         if (tableBits == longest) return false;
-        // A slow decode costs about as much as filling 128 entries.
+        // Widen after 2^(L-7) slow decodes (256 for 15 bits): each took a few dozen
+        // instructions and more input bits than the table is wide, so the fill costs at most
+        // 128 entries per such code, a bounded multiple of the input the block has consumed.
         if (++slowDecodes < (longest > 7 ? 1u << (longest - 7) : 1u)) return false;
         FillTo(longest);
         return true;
