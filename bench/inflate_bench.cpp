@@ -41,9 +41,10 @@ Bytes BitmapLike() {
         for (std::size_t x = 0; x < width && data.size() < kDataSize; ++x) {
             const bool key = (x / 40 + y / 30) % 4 == 0;
             const std::uint8_t noise = rng() % 8 == 0 ? static_cast<std::uint8_t>(rng() % 6) : 0;
-            const std::uint8_t pixel[4] = {key ? std::uint8_t{0xFF} : static_cast<std::uint8_t>(x / 3 + noise),
-                                           key ? std::uint8_t{0} : static_cast<std::uint8_t>(y / 2),
-                                           key ? std::uint8_t{0xFF} : static_cast<std::uint8_t>(128 + noise), 0};
+            const std::uint8_t pixel[4] = {
+                key ? std::uint8_t{0xFF} : static_cast<std::uint8_t>(x / 3 + noise),
+                key ? std::uint8_t{0} : static_cast<std::uint8_t>(y / 2),
+                key ? std::uint8_t{0xFF} : static_cast<std::uint8_t>(128 + noise), 0};
             data.insert(data.end(), pixel, pixel + 4);
         }
     }
@@ -106,7 +107,8 @@ struct JpegErrors {
 };
 
 // Reads the picture's rows as RGB into `pixels`, up to kDataSize; false on a libjpeg error.
-bool ReadJpegRows(jpeg_decompress_struct& info, JpegErrors& errors, const Bytes& file, Bytes& pixels) {
+bool ReadJpegRows(jpeg_decompress_struct& info, JpegErrors& errors, const Bytes& file,
+                  Bytes& pixels) {
     if (setjmp(errors.jump) != 0) return false;
     jpeg_mem_src(&info, file.data(), static_cast<unsigned long>(file.size()));
     jpeg_read_header(&info, TRUE);
@@ -172,7 +174,8 @@ Stream TinyBlocksWithLongCodes(std::size_t blocks) {
     // Code-length code: 0-12 take four bits, 13-18 five (as the test writer does).
     std::array<std::uint8_t, 19> codeLengthLengths{};
     for (unsigned s = 0; s < 19; ++s) codeLengthLengths[s] = s < 13 ? 4 : 5;
-    const std::vector<std::uint32_t> lengthCodes = zelkova::testing::CanonicalCodes(codeLengthLengths);
+    const std::vector<std::uint32_t> lengthCodes =
+        zelkova::testing::CanonicalCodes(codeLengthLengths);
     const auto putLengths = [&](BitWriter& bits, std::span<const std::uint8_t> lengths) {
         for (std::size_t i = 0; i < lengths.size();) {
             std::size_t run = 0;
@@ -191,7 +194,8 @@ Stream TinyBlocksWithLongCodes(std::size_t blocks) {
     // (symbol 257) shares a 15-bit pair by replacing 'o'.
     std::vector<std::uint8_t> literal(258, 0);
     const char kLetters[] = "abcdefghijklmn";
-    for (unsigned i = 0; i < 14; ++i) literal[static_cast<std::uint8_t>(kLetters[i])] = static_cast<std::uint8_t>(i + 1);
+    for (unsigned i = 0; i < 14; ++i)
+        literal[static_cast<std::uint8_t>(kLetters[i])] = static_cast<std::uint8_t>(i + 1);
     literal[256] = 15;
     literal[257] = 15;
     std::vector<std::uint8_t> distance(16);
@@ -199,7 +203,8 @@ Stream TinyBlocksWithLongCodes(std::size_t blocks) {
     distance[15] = 15;
     const std::vector<std::uint32_t> literalCodes = zelkova::testing::CanonicalCodes(literal);
 
-    static const unsigned kOrder[] = {16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1, 15};
+    static const unsigned kOrder[] = {16, 17, 18, 0, 8,  7, 9,  6, 10, 5,
+                                      11, 4,  12, 3, 13, 2, 14, 1, 15};
     Stream s;
     BitWriter bits;
     for (std::size_t b = 0; b < blocks; ++b) {
@@ -211,7 +216,8 @@ Stream TinyBlocksWithLongCodes(std::size_t blocks) {
         putLengths(bits, literal);
         putLengths(bits, distance);
         for (char c : std::string_view("abacad")) {
-            bits.PutCode(literalCodes[static_cast<std::uint8_t>(c)], literal[static_cast<std::uint8_t>(c)]);
+            bits.PutCode(literalCodes[static_cast<std::uint8_t>(c)],
+                         literal[static_cast<std::uint8_t>(c)]);
             s.original.push_back(static_cast<std::uint8_t>(c));
         }
         bits.PutCode(literalCodes[257], 15);  // length 3 ...
@@ -257,25 +263,32 @@ const std::vector<Sample>& Samples() {
         }
         const Bytes text = TextLike();
         const std::span<const std::uint8_t> head(text.data(), 1 << 20);
-        s.push_back({"zlib-flush-every-64", {head.begin(), head.end()}, ZlibFlushedOften(head, 64)});
+        s.push_back(
+            {"zlib-flush-every-64", {head.begin(), head.end()}, ZlibFlushedOften(head, 64)});
         Stream hostile = TinyBlocksWithLongCodes(20000);
-        s.push_back({"tiny-blocks-15-bit-codes", std::move(hostile.original), std::move(hostile.stream)});
+        s.push_back(
+            {"tiny-blocks-15-bit-codes", std::move(hostile.original), std::move(hostile.stream)});
         return s;
     }();
     return samples;
 }
 
-std::string TempOutput() { return std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp") + "/zelkova-inflate-bench.out"; }
+std::string TempOutput() {
+    return std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp") +
+           "/zelkova-inflate-bench.out";
+}
 
 void OursToMemory(benchmark::State& state, const Sample* sample) {
     Bytes out;
     for (auto _ : state) {
-        if (zelkova::InflateToVector(sample->stream, out, sample->original.size()) != InflateStatus::Done)
+        if (zelkova::InflateToVector(sample->stream, out, sample->original.size()) !=
+            InflateStatus::Done)
             state.SkipWithError("decode failed");
         benchmark::DoNotOptimize(out.data());
     }
     if (out != sample->original) state.SkipWithError("wrong output");
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * sample->original.size()));
+    state.SetBytesProcessed(
+        static_cast<std::int64_t>(state.iterations() * sample->original.size()));
 }
 
 // zlib's inflate with the whole output buffer given at once: its fastest path.
@@ -294,7 +307,8 @@ void ZlibToMemory(benchmark::State& state, const Sample* sample) {
     }
     inflateEnd(&z);
     if (out != sample->original) state.SkipWithError("wrong output");
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * sample->original.size()));
+    state.SetBytesProcessed(
+        static_cast<std::int64_t>(state.iterations() * sample->original.size()));
 }
 
 class SpanSource final : public zelkova::InflateSource {
@@ -322,7 +336,8 @@ void OursToFile(benchmark::State& state, const Sample* sample) {
         output->Close();
     }
     files.RemoveFile(path);
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * sample->original.size()));
+    state.SetBytesProcessed(
+        static_cast<std::int64_t>(state.iterations() * sample->original.size()));
 }
 
 // zlib writing through a 64 KB buffer, as a program unpacking to a file would.
@@ -348,7 +363,8 @@ void ZlibToFile(benchmark::State& state, const Sample* sample) {
     }
     inflateEnd(&z);
     std::remove(path.c_str());
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * sample->original.size()));
+    state.SetBytesProcessed(
+        static_cast<std::int64_t>(state.iterations() * sample->original.size()));
 }
 
 // Prints, after the usual table, each of our results as a ratio of zlib's on the same stream:
@@ -371,7 +387,8 @@ public:
         ConsoleReporter::Finalize();
         std::map<std::string, double> speeds = singles_;
         for (const auto& [name, value] : medians_) speeds[name] = value;
-        std::printf("\n%-40s %10s %10s %7s\n", "stream / target", "ours MB/s", "zlib MB/s", "ratio");
+        std::printf("\n%-40s %10s %10s %7s\n", "stream / target", "ours MB/s", "zlib MB/s",
+                    "ratio");
         for (const auto& [name, ours] : speeds) {
             if (name.rfind("ours/", 0) != 0) continue;
             const auto zlib = speeds.find("zlib/" + name.substr(5));

@@ -45,7 +45,8 @@ inline constexpr std::array<std::uint16_t, 30> kDistanceBase = {
     1,   2,   3,   4,   5,   7,    9,    13,   17,   25,   33,   49,   65,    97,    129,
     193, 257, 385, 513, 769, 1025, 1537, 2049, 3073, 4097, 6145, 8193, 12289, 16385, 24577};
 inline constexpr std::array<std::uint8_t, 30> kDistanceExtraBits = {
-    0, 0, 0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 12, 12, 13, 13};
+    0, 0, 0, 0, 1, 1, 2, 2,  3,  3,  4,  4,  5,  5,  6,
+    6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 12, 12, 13, 13};
 
 constexpr std::uint32_t ExtraBitsOf(CodeKind kind, std::uint32_t symbol) {
     if (kind == CodeKind::LiteralLength && symbol >= 257 && symbol < 257 + kLengthExtraBits.size())
@@ -60,7 +61,8 @@ constexpr std::uint32_t ExtraBitsOf(CodeKind kind, std::uint32_t symbol) {
 inline constexpr std::array<std::uint8_t, 256> kReversedBytes = [] {
     std::array<std::uint8_t, 256> reversed{};
     for (unsigned byte = 0; byte < 256; ++byte)
-        for (unsigned bit = 0; bit < 8; ++bit) reversed[byte] |= static_cast<std::uint8_t>(((byte >> bit) & 1u) << (7 - bit));
+        for (unsigned bit = 0; bit < 8; ++bit)
+            reversed[byte] |= static_cast<std::uint8_t>(((byte >> bit) & 1u) << (7 - bit));
     return reversed;
 }();
 
@@ -125,7 +127,8 @@ struct THuffmanTree {
         }
         std::array<std::uint16_t, MaxBits + 1> next = firstIndex;
         for (std::size_t symbol = 0; symbol < lengths.size(); ++symbol)
-            if (lengths[symbol] != 0) sorted[next[lengths[symbol]]++] = static_cast<std::uint16_t>(symbol);
+            if (lengths[symbol] != 0)
+                sorted[next[lengths[symbol]]++] = static_cast<std::uint16_t>(symbol);
 
         slowDecodes = 0;
         tableBits = 0;
@@ -144,7 +147,8 @@ struct THuffmanTree {
             const std::uint32_t offset = code - firstCode[len];  // wraps when code is smaller
             if (offset < count[len]) {
                 const std::uint16_t symbol = sorted[firstIndex[len] + offset];
-                return MakeTreeEntry(symbol, static_cast<std::uint32_t>(len), ExtraBitsOf(kind, symbol));
+                return MakeTreeEntry(symbol, static_cast<std::uint32_t>(len),
+                                     ExtraBitsOf(kind, symbol));
             }
             code <<= 1;
         }
@@ -186,7 +190,8 @@ private:
             const std::uint16_t symbol = sorted[firstIndex[len] + n];
             const std::uint32_t reversed =
                 ((kReversedBytes[code & 0xFFu] << 8) | kReversedBytes[code >> 8]) >> (16 - len);
-            table[reversed] = MakeTreeEntry(symbol, static_cast<std::uint32_t>(len), ExtraBitsOf(kind, symbol));
+            table[reversed] =
+                MakeTreeEntry(symbol, static_cast<std::uint32_t>(len), ExtraBitsOf(kind, symbol));
         }
     }
 };

@@ -94,7 +94,8 @@ inline void CopyMatch(std::uint8_t* out, std::size_t distance, std::size_t lengt
         // The period divides a word: repeat one word made of it.
         std::uint64_t pattern = 0;
         if (distance == 1) pattern = *from * 0x0101010101010101ull;
-        if (distance == 2) pattern = (from[0] | std::uint64_t{from[1]} << 8) * 0x0001000100010001ull;
+        if (distance == 2)
+            pattern = (from[0] | std::uint64_t{from[1]} << 8) * 0x0001000100010001ull;
         if (distance == 4) {
             std::uint32_t half;
             std::memcpy(&half, from, sizeof half);
@@ -154,7 +155,8 @@ public:
         inEnd_ = in_ + compressed.size();
         sourceEnded_ = true;
         // What the vector already holds, or room for a typical ratio.
-        const std::size_t guess = std::max(kWindowSize, std::min(compressed.size(), SIZE_MAX / 4) * 4);
+        const std::size_t guess =
+            std::max(kWindowSize, std::min(compressed.size(), SIZE_MAX / 4) * 4);
         if (output.size() < kWindowSize) output.resize(std::min(guess, VectorCap()));
         out_ = output.data();
         UpdateOutputStop();
@@ -195,7 +197,8 @@ private:
     // Output.
     std::size_t VectorCap() const {
         // The limit plus room for the last symbol's overrun, without overflowing.
-        const std::uint64_t cap = std::min<std::uint64_t>(limit_, SIZE_MAX / 2) + 1 + kMaxSymbolWrite;
+        const std::uint64_t cap =
+            std::min<std::uint64_t>(limit_, SIZE_MAX / 2) + 1 + kMaxSymbolWrite;
         return static_cast<std::size_t>(cap);
     }
     void UpdateOutputStop();
@@ -286,7 +289,8 @@ InflateStatus Inflater::MakeRoom() {
         }
     } else if (outPos_ >= kFlushMark) {
         const std::size_t out = outPos_ - kHistory;
-        if (!sink_->Write(std::span<const std::uint8_t>(out_, out))) return InflateStatus::SinkFailed;
+        if (!sink_->Write(std::span<const std::uint8_t>(out_, out)))
+            return InflateStatus::SinkFailed;
         std::memmove(out_, out_ + out, kHistory);
         outPos_ = kHistory;
         flushed_ += out;
@@ -332,7 +336,8 @@ InflateStatus Inflater::StoredBlock() {
         if (outPos_ >= outStop_) {
             if (const InflateStatus s = MakeRoom(); s != InflateStatus::Done) return s;
         }
-        const std::size_t n = std::min({length, static_cast<std::size_t>(inEnd_ - in_), outStop_ - outPos_});
+        const std::size_t n =
+            std::min({length, static_cast<std::size_t>(inEnd_ - in_), outStop_ - outPos_});
         std::memcpy(out_ + outPos_, in_, n);
         in_ += n;
         outPos_ += n;
@@ -354,7 +359,8 @@ InflateStatus Inflater::ReadDynamicTrees(DynamicTrees& trees) {
         codeLengthLengths[kCodeLengthOrder[i]] = static_cast<std::uint8_t>(Take(3));
     }
     CodeLengthTree& codeLength = trees.codeLength;
-    if (!codeLength.Build(codeLengthLengths, CodeKind::CodeLengths)) return InflateStatus::Malformed;
+    if (!codeLength.Build(codeLengthLengths, CodeKind::CodeLengths))
+        return InflateStatus::Malformed;
     const std::uint32_t codeLengthMask = codeLength.Mask();
 
     std::array<std::uint8_t, 286 + 30> lengths{};
@@ -390,7 +396,8 @@ InflateStatus Inflater::ReadDynamicTrees(DynamicTrees& trees) {
     // Without an end-of-block code no block could ever end.
     if (lengths[256] == 0) return InflateStatus::Malformed;
     const std::span<const std::uint8_t> all(lengths.data(), total);
-    if (!trees.literalLength.Build(all.first(literalCount), CodeKind::LiteralLength, kDynamicTableBits) ||
+    if (!trees.literalLength.Build(all.first(literalCount), CodeKind::LiteralLength,
+                                   kDynamicTableBits) ||
         !trees.distance.Build(all.subspan(literalCount), CodeKind::Distance, kDynamicTableBits))
         return InflateStatus::Malformed;
     return InflateStatus::Done;
@@ -477,7 +484,8 @@ InflateStatus Inflater::FastLoop(LiteralTree& literal, DistanceTreeT& distance) 
         // Up to 5 extra length bits, a 15-bit distance code and 13 extra distance bits.
         refill();
         const unsigned lengthExtra = EntryExtraBits(entry);
-        const std::size_t length = kLengthBase[symbol - 257] + static_cast<std::size_t>(bits & ((1u << lengthExtra) - 1));
+        const std::size_t length =
+            kLengthBase[symbol - 257] + static_cast<std::size_t>(bits & ((1u << lengthExtra) - 1));
         bits >>= lengthExtra;
         bitCount -= lengthExtra;
 
@@ -496,7 +504,8 @@ InflateStatus Inflater::FastLoop(LiteralTree& literal, DistanceTreeT& distance) 
             break;
         }
         const unsigned distanceExtra = EntryExtraBits(distanceEntry);
-        const std::size_t dist = kDistanceBase[distanceSymbol] + static_cast<std::size_t>(bits & ((1u << distanceExtra) - 1));
+        const std::size_t dist = kDistanceBase[distanceSymbol] +
+                                 static_cast<std::size_t>(bits & ((1u << distanceExtra) - 1));
         bits >>= distanceExtra;
         bitCount -= distanceExtra;
         // Nothing before the first byte written may be referred to.
@@ -535,7 +544,8 @@ InflateStatus Inflater::CarefulSymbol(LiteralTree& literal, DistanceTreeT& dista
     if (bitCount_ < 33 && !Refill()) return InflateStatus::Malformed;
     const std::size_t length = kLengthBase[symbol - 257] + Take(EntryExtraBits(entry));
     std::uint32_t distanceEntry = distance.table[bits_ & distanceMask];
-    if (EntryCodeLength(distanceEntry) == 0) distanceEntry = ResolveLongCode(distance, bits_, distanceMask);
+    if (EntryCodeLength(distanceEntry) == 0)
+        distanceEntry = ResolveLongCode(distance, bits_, distanceMask);
     if (distanceEntry == kNoCodeEntry) return InflateStatus::Malformed;
     Drop(EntryCodeLength(distanceEntry));
     const std::uint32_t distanceSymbol = EntrySymbol(distanceEntry);
@@ -576,7 +586,8 @@ InflateStatus Inflater::Run() {
                 break;
             case 2:
                 status = ReadDynamicTrees(*trees);
-                if (status == InflateStatus::Done) status = HuffmanBlock(trees->literalLength, trees->distance);
+                if (status == InflateStatus::Done)
+                    status = HuffmanBlock(trees->literalLength, trees->distance);
                 break;
             default:
                 status = InflateStatus::Malformed;  // block type 3 is reserved
