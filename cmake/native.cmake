@@ -13,13 +13,15 @@ include(GoogleTest)
 gtest_discover_tests(zelkova_unit_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES LABELS unit)
 
 find_package(benchmark QUIET)
+find_package(JPEG REQUIRED)
 file(GLOB native_benches CONFIGURE_DEPENDS bench/*_bench.cpp)
 if(benchmark_FOUND)
   foreach(src IN LISTS native_benches)
     get_filename_component(name ${src} NAME_WE)
     add_executable(${name} ${src} ${test_support})
     target_include_directories(${name} PRIVATE tests)
-    target_link_libraries(${name} PRIVATE zelkova_core zelkova_warnings benchmark::benchmark ZLIB::ZLIB)
+    target_link_libraries(${name} PRIVATE zelkova_core zelkova_warnings benchmark::benchmark ZLIB::ZLIB
+                          JPEG::JPEG)
   endforeach()
 endif()
 
@@ -34,7 +36,6 @@ target_compile_definitions(zelkova_unit_tests PRIVATE
 
 # The generator of the application's own pictures (icons, JPEG pictures, folder glyph) and
 # their resource script: resources/pictures/* and resources/pictures.rc are its committed output.
-find_package(JPEG REQUIRED)
 file(GLOB picture_generator_sources CONFIGURE_DEPENDS resources/pictures/generator/*.cpp)
 add_executable(zelkova_picture_generator ${picture_generator_sources} resources/generator/Canvas.cpp
                resources/generator/Quantize.cpp resources/generator/BmpFile.cpp)

@@ -5,16 +5,22 @@
 // input the buffer is padded with zero bytes so that peeking never fails; `padBytes_` counts
 // them, and consuming any of them means the stream was truncated.
 //
-// Output goes to a window of 64 KB + 258 bytes. When the write position passes the flush mark,
-// all but the last 32 KB go to the sink and the rest moves to the front, so every legal
-// back-reference stays inside the window and `outPos_` is always the number of bytes a
-// distance may reach back.
+// Output goes to a buffer at `out_`: either a window of 64 KB + 258 bytes, of which all but the
+// last 32 KB go to the sink whenever the write position passes the flush mark, or the caller's
+// vector, decoded into directly and grown as needed. Either way every legal back-reference stays
+// inside the buffer and `outPos_` is the number of bytes a distance may reach back.
+//
+// Huffman blocks run in two loops. The fast loop keeps all of this state in locals and runs
+// while at least kInputSlack bytes of input and kMaxSymbolWrite bytes of output room are left,
+// so it checks nothing else; the careful loop decodes one symbol at a time with bounded refills
+// near the end of the input.
 #include "skin/Inflate.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstring>
 #include <memory>
+#include <type_traits>
 
 #include "skin/HuffmanTree.h"
 
@@ -25,18 +31,31 @@ constexpr std::size_t kInputBufferSize = 16 * 1024;
 constexpr std::size_t kMaxMatch = 258;
 constexpr std::size_t kWindowSize = 64 * 1024 + kMaxMatch;
 constexpr std::size_t kHistory = 32 * 1024;
-// Matches are copied eight bytes at a time and may write up to seven bytes past their end.
+// Matches are copied a word at a time and may write up to seven bytes past their end.
 constexpr std::size_t kCopySlack = 8;
+// One pass of the fast loop writes up to two literals and then a match.
+constexpr std::size_t kMaxSymbolWrite = 2 + kMaxMatch + kCopySlack;
 // At or past this position the window is flushed before the next symbol, which then fits.
-constexpr std::size_t kFlushMark = kWindowSize - kMaxMatch - kCopySlack;
-static_assert(kFlushMark - 1 + kMaxMatch + kCopySlack <= kWindowSize);
+constexpr std::size_t kFlushMark = kWindowSize - kMaxSymbolWrite;
 static_assert(kFlushMark > kHistory);
+// One pass of the fast loop refills at most twice, each time reading eight bytes at most seven
+// bytes further on.
+constexpr std::size_t kInputSlack = 16;
+
+// Tables of dynamic blocks start at most this wide; longer codes are decoded slowly until they
+// have paid for widening. A tiny block then fills 2 x 2,048 entries, not up to 2 x 32,768, and
+// the near-uniform literal codes of noisy pictures (up to 11 bits) still decode in one lookup.
+constexpr int kDynamicTableBits = 11;
 
 // Padding bytes the bit buffer can hold without one of them having been consumed.
 constexpr unsigned kMaxPadBytes = sizeof(std::uint64_t);
 
 constexpr std::array<std::uint8_t, kCodeLengthSymbols> kCodeLengthOrder = {
     16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1, 15};
+
+// For a copy with a period of 2 to 7 bytes: the smallest whole number of periods of at least
+// eight bytes, so that eight-byte steps from that far back repeat the pattern.
+constexpr std::array<std::uint8_t, kCopySlack> kPatternReach = {0, 8, 8, 9, 8, 10, 12, 14};
 
 inline std::uint64_t LoadLittleEndian64(const std::uint8_t* p) {
     std::uint64_t v;
@@ -49,6 +68,64 @@ inline std::uint64_t LoadLittleEndian64(const std::uint8_t* p) {
     return v;
 }
 
+constexpr bool IsLiteral(std::uint32_t entry) { return (entry & 0xFF00u) == 0; }
+
+inline void CopyWord(std::uint8_t* to, const std::uint8_t* from) {
+    std::uint64_t word;
+    std::memcpy(&word, from, sizeof word);
+    std::memcpy(to, &word, sizeof word);
+}
+
+// Copies a match of `length` bytes from `distance` bytes back; writes up to kCopySlack - 1
+// bytes past the end.
+inline void CopyMatch(std::uint8_t* out, std::size_t distance, std::size_t length) {
+    const std::uint8_t* from = out - distance;
+    std::uint8_t* const end = out + length;
+    if (distance >= 8) {
+        // Each eight-byte step reads only bytes written before it.
+        do {
+            CopyWord(out, from);
+            out += 8;
+            from += 8;
+        } while (out < end);
+        return;
+    }
+    if (distance == 1 || distance == 2 || distance == 4) {
+        // The period divides a word: repeat one word made of it.
+        std::uint64_t pattern = 0;
+        if (distance == 1) pattern = *from * 0x0101010101010101ull;
+        if (distance == 2)
+            pattern = (from[0] | std::uint64_t{from[1]} << 8) * 0x0001000100010001ull;
+        if (distance == 4) {
+            std::uint32_t half;
+            std::memcpy(&half, from, sizeof half);
+            pattern = half | std::uint64_t{half} << 32;
+        }
+        do {
+            std::memcpy(out, &pattern, 8);
+            out += 8;
+        } while (out < end);
+        return;
+    }
+    // Periods of 3, 5, 6 and 7 bytes: word steps of one period each, whose first `distance`
+    // bytes are right, until a whole number of periods of at least eight bytes lies behind;
+    // then words from that far back repeat the pattern.
+    const std::size_t reach = kPatternReach[distance];
+    std::uint8_t* const headEnd = out + std::min(length, reach - distance);
+    while (out < headEnd) {
+        CopyWord(out, from);
+        out += distance;
+        from += distance;
+    }
+    out = headEnd;
+    from = out - reach;
+    while (out < end) {
+        CopyWord(out, from);
+        out += 8;
+        from += 8;
+    }
+}
+
 // Per-call decoding tables: about 256 KB, so they live on the heap.
 struct DynamicTrees {
     LiteralLengthTree literalLength;
@@ -58,17 +135,37 @@ struct DynamicTrees {
 
 class Inflater {
 public:
+    // Decodes from a source into a sink through the window.
     Inflater(InflateSource& source, ByteSink& sink, std::uint64_t limit)
-        : source_(source),
-          sink_(sink),
+        : source_(&source),
+          sink_(&sink),
           limit_(limit),
           input_(std::make_unique<std::uint8_t[]>(kInputBufferSize)),
           window_(std::make_unique<std::uint8_t[]>(kWindowSize)) {
         in_ = inEnd_ = input_.get();
+        out_ = window_.get();
+        UpdateOutputStop();
+    }
+
+    // Decodes from memory straight into a vector, which is resized to the output at the end.
+    Inflater(std::span<const std::uint8_t> compressed, std::vector<std::uint8_t>& output,
+             std::uint64_t limit)
+        : vector_(&output), limit_(limit) {
+        in_ = compressed.data();
+        inEnd_ = in_ + compressed.size();
+        sourceEnded_ = true;
+        // What the vector already holds, or room for a typical ratio.
+        const std::size_t guess =
+            std::max(kWindowSize, std::min(compressed.size(), SIZE_MAX / 4) * 4);
+        if (output.size() < kWindowSize) output.resize(std::min(guess, VectorCap()));
+        out_ = output.data();
         UpdateOutputStop();
     }
 
     InflateStatus Run();
+
+    // Bytes decoded so far, as far as the limit allows them.
+    std::uint64_t Produced() const { return std::min(limit_, flushed_ + outPos_); }
 
 private:
     // Bit input.
@@ -98,20 +195,32 @@ private:
     bool ReadMoreInput();
 
     // Output.
-    void UpdateOutputStop() {
-        const std::uint64_t room = limit_ - std::min(limit_, flushed_);
-        outStop_ = room < kFlushMark ? static_cast<std::size_t>(room) + 1 : kFlushMark;
+    std::size_t VectorCap() const {
+        // The limit plus room for the last symbol's overrun, without overflowing.
+        const std::uint64_t cap =
+            std::min<std::uint64_t>(limit_, SIZE_MAX / 2) + 1 + kMaxSymbolWrite;
+        return static_cast<std::size_t>(cap);
     }
+    void UpdateOutputStop();
     InflateStatus MakeRoom();
     InflateStatus FinishOutput();
 
     // Blocks.
     InflateStatus StoredBlock();
     InflateStatus ReadDynamicTrees(DynamicTrees& trees);
-    InflateStatus HuffmanBlock(HuffmanTableView literal, HuffmanTableView distance);
+    template <class LiteralTree, class DistanceTreeT>
+    InflateStatus HuffmanBlock(LiteralTree& literal, DistanceTreeT& distance);
+    template <class LiteralTree, class DistanceTreeT>
+    InflateStatus FastLoop(LiteralTree& literal, DistanceTreeT& distance);
+    template <class LiteralTree, class DistanceTreeT>
+    InflateStatus CarefulSymbol(LiteralTree& literal, DistanceTreeT& distance);
 
-    InflateSource& source_;
-    ByteSink& sink_;
+    // Not yet decided: the block goes on.
+    static constexpr InflateStatus kGoOn = static_cast<InflateStatus>(0xFF);
+
+    InflateSource* source_ = nullptr;
+    ByteSink* sink_ = nullptr;
+    std::vector<std::uint8_t>* vector_ = nullptr;
     const std::uint64_t limit_;
 
     std::unique_ptr<std::uint8_t[]> input_;
@@ -123,8 +232,9 @@ private:
     unsigned padBytes_ = 0;
 
     std::unique_ptr<std::uint8_t[]> window_;
+    std::uint8_t* out_ = nullptr;
     std::size_t outPos_ = 0;
-    std::size_t outStop_ = 0;  // the loop checks the window once outPos_ reaches this
+    std::size_t outStop_ = 0;  // the loops make room once outPos_ reaches this
     std::uint64_t flushed_ = 0;
 };
 
@@ -133,7 +243,7 @@ bool Inflater::ReadMoreInput() {
     const std::size_t kept = static_cast<std::size_t>(inEnd_ - in_);
     std::memmove(input_.get(), in_, kept);
     const std::size_t got =
-        source_.Read(std::span<std::uint8_t>(input_.get() + kept, kInputBufferSize - kept));
+        source_->Read(std::span<std::uint8_t>(input_.get() + kept, kInputBufferSize - kept));
     if (got == 0) sourceEnded_ = true;
     in_ = input_.get();
     inEnd_ = in_ + kept + got;
@@ -157,13 +267,31 @@ bool Inflater::RefillSlowly() {
     return true;
 }
 
+void Inflater::UpdateOutputStop() {
+    // One byte past the limit stops the loops, so that MakeRoom sees the overrun.
+    const std::uint64_t room = limit_ - std::min(limit_, flushed_);
+    const std::size_t bufferStop = vector_ ? vector_->size() - kMaxSymbolWrite : kFlushMark;
+    outStop_ = room < bufferStop ? static_cast<std::size_t>(room) + 1 : bufferStop;
+}
+
 InflateStatus Inflater::MakeRoom() {
     if (flushed_ + outPos_ > limit_) return InflateStatus::OutputLimit;
-    if (outPos_ >= kFlushMark) {
+    if (vector_ != nullptr) {
+        while (outPos_ + kMaxSymbolWrite >= vector_->size()) {
+            // Within the capacity a vector already has, a step of a window is cheap and does
+            // not clear more than needed; beyond it, doubling keeps reallocation linear.
+            const std::size_t size = vector_->size();
+            const std::size_t grown = vector_->capacity() > size
+                                          ? std::min(vector_->capacity(), size + kWindowSize)
+                                          : size * 2;
+            vector_->resize(std::min(grown, VectorCap()));
+            out_ = vector_->data();
+        }
+    } else if (outPos_ >= kFlushMark) {
         const std::size_t out = outPos_ - kHistory;
-        if (!sink_.Write(std::span<const std::uint8_t>(window_.get(), out)))
+        if (!sink_->Write(std::span<const std::uint8_t>(out_, out)))
             return InflateStatus::SinkFailed;
-        std::memmove(window_.get(), window_.get() + out, kHistory);
+        std::memmove(out_, out_ + out, kHistory);
         outPos_ = kHistory;
         flushed_ += out;
     }
@@ -175,7 +303,8 @@ InflateStatus Inflater::FinishOutput() {
     // Consuming padding means the final block ended past the real input.
     if (bitCount_ < padBytes_ * 8) return InflateStatus::Malformed;
     if (flushed_ + outPos_ > limit_) return InflateStatus::OutputLimit;
-    if (outPos_ > 0 && !sink_.Write(std::span<const std::uint8_t>(window_.get(), outPos_)))
+    if (vector_ != nullptr) return InflateStatus::Done;
+    if (outPos_ > 0 && !sink_->Write(std::span<const std::uint8_t>(out_, outPos_)))
         return InflateStatus::SinkFailed;
     flushed_ += outPos_;
     outPos_ = 0;
@@ -195,7 +324,7 @@ InflateStatus Inflater::StoredBlock() {
         if (outPos_ >= outStop_) {
             if (const InflateStatus s = MakeRoom(); s != InflateStatus::Done) return s;
         }
-        window_[outPos_++] = static_cast<std::uint8_t>(Take(8));
+        out_[outPos_++] = static_cast<std::uint8_t>(Take(8));
         --length;
     }
     if (length == 0) return InflateStatus::Done;
@@ -207,10 +336,9 @@ InflateStatus Inflater::StoredBlock() {
         if (outPos_ >= outStop_) {
             if (const InflateStatus s = MakeRoom(); s != InflateStatus::Done) return s;
         }
-        const std::size_t room = kWindowSize - outPos_;
         const std::size_t n =
-            std::min({length, static_cast<std::size_t>(inEnd_ - in_), std::min(room, kMaxMatch)});
-        std::memcpy(window_.get() + outPos_, in_, n);
+            std::min({length, static_cast<std::size_t>(inEnd_ - in_), outStop_ - outPos_});
+        std::memcpy(out_ + outPos_, in_, n);
         in_ += n;
         outPos_ += n;
         length -= n;
@@ -230,9 +358,10 @@ InflateStatus Inflater::ReadDynamicTrees(DynamicTrees& trees) {
         if (!Need(3)) return InflateStatus::Malformed;
         codeLengthLengths[kCodeLengthOrder[i]] = static_cast<std::uint8_t>(Take(3));
     }
-    if (!trees.codeLength.Build(codeLengthLengths, CodeKind::CodeLengths))
+    CodeLengthTree& codeLength = trees.codeLength;
+    if (!codeLength.Build(codeLengthLengths, CodeKind::CodeLengths))
         return InflateStatus::Malformed;
-    const HuffmanTableView codeLength = trees.codeLength.View();
+    const std::uint32_t codeLengthMask = codeLength.Mask();
 
     std::array<std::uint8_t, 286 + 30> lengths{};
     const unsigned total = literalCount + distanceCount;
@@ -240,7 +369,7 @@ InflateStatus Inflater::ReadDynamicTrees(DynamicTrees& trees) {
     while (n < total) {
         // A code of up to 7 bits and up to 7 extra bits.
         if (!Need(14)) return InflateStatus::Malformed;
-        const std::uint32_t entry = codeLength.entries[Peek(codeLength.longest)];
+        const std::uint32_t entry = codeLength.table[bits_ & codeLengthMask];
         const unsigned codeBits = EntryCodeLength(entry);
         if (codeBits == 0) return InflateStatus::Malformed;
         Drop(codeBits);
@@ -267,85 +396,182 @@ InflateStatus Inflater::ReadDynamicTrees(DynamicTrees& trees) {
     // Without an end-of-block code no block could ever end.
     if (lengths[256] == 0) return InflateStatus::Malformed;
     const std::span<const std::uint8_t> all(lengths.data(), total);
-    if (!trees.literalLength.Build(all.first(literalCount), CodeKind::LiteralLength) ||
-        !trees.distance.Build(all.subspan(literalCount), CodeKind::Distance))
+    if (!trees.literalLength.Build(all.first(literalCount), CodeKind::LiteralLength,
+                                   kDynamicTableBits) ||
+        !trees.distance.Build(all.subspan(literalCount), CodeKind::Distance, kDynamicTableBits))
         return InflateStatus::Malformed;
     return InflateStatus::Done;
 }
 
-InflateStatus Inflater::HuffmanBlock(HuffmanTableView literal, HuffmanTableView distance) {
-    const std::uint32_t* const literalEntries = literal.entries;
-    const std::uint32_t literalMask = literal.mask;
-    const std::uint32_t* const distanceEntries = distance.entries;
-    const std::uint32_t distanceMask = distance.mask;
-    std::uint8_t* const window = window_.get();
+// The entry for a table position that holds no code: a code longer than the table, resolved
+// slowly (widening the table once that has cost enough), or kNoCodeEntry for no code at all.
+template <class Tree>
+std::uint32_t ResolveLongCode(Tree& tree, std::uint64_t bits, std::uint32_t& mask) {
+    const std::uint32_t entry = tree.DecodeSlowly(bits);
+    if constexpr (!std::is_const_v<Tree>) {
+        if (entry != kNoCodeEntry && tree.NoteSlowDecode()) mask = tree.Mask();
+    }
+    return entry;
+}
 
+template <class LiteralTree, class DistanceTreeT>
+InflateStatus Inflater::FastLoop(LiteralTree& literal, DistanceTreeT& distance) {
+    const std::uint32_t* const literalEntries = literal.table.data();
+    std::uint32_t literalMask = literal.Mask();
+    const std::uint32_t* const distanceEntries = distance.table.data();
+    std::uint32_t distanceMask = distance.Mask();
+    std::uint8_t* const out = out_;
+    const std::size_t outStop = outStop_;
+    std::size_t pos = outPos_;
+    const std::uint8_t* in = in_;
+    const std::uint8_t* const inStop = inEnd_ - kInputSlack;
+    std::uint64_t bits = bits_;
+    unsigned bitCount = bitCount_;
+
+    const auto refill = [&] {
+        bits |= LoadLittleEndian64(in) << bitCount;
+        in += (63 - bitCount) >> 3;
+        bitCount |= 56;
+    };
+    const auto consume = [&](std::uint32_t entry) {
+        const unsigned n = EntryCodeLength(entry);
+        bits >>= n;
+        bitCount -= n;
+    };
+    InflateStatus status = kGoOn;
+    if (pos >= outStop || in > inStop) return status;
+    // Each pass starts with the entry of its first code already looked up, which needs no more
+    // than the 15 bits every path leaves behind: the lookup overlaps the refill.
+    refill();
+    std::uint32_t entry = literalEntries[bits & literalMask];
+    while (pos < outStop && in <= inStop) {
+        // 56 bits or more: two literals of at most 15 bits and the lookup of a third code.
+        refill();
+        if (IsLiteral(entry)) {
+            consume(entry);
+            out[pos++] = static_cast<std::uint8_t>(entry);
+            entry = literalEntries[bits & literalMask];
+            if (IsLiteral(entry)) {
+                consume(entry);
+                out[pos++] = static_cast<std::uint8_t>(entry);
+                entry = literalEntries[bits & literalMask];
+                continue;
+            }
+        }
+        if (EntryCodeLength(entry) == 0) {
+            entry = ResolveLongCode(literal, bits, literalMask);
+            if (entry == kNoCodeEntry) {
+                status = InflateStatus::Malformed;
+                break;
+            }
+            if (IsLiteral(entry)) {
+                consume(entry);
+                out[pos++] = static_cast<std::uint8_t>(entry);
+                entry = literalEntries[bits & literalMask];
+                continue;
+            }
+        }
+        consume(entry);
+        const std::uint32_t symbol = EntrySymbol(entry);
+        if (symbol == 256) {
+            status = InflateStatus::Done;
+            break;
+        }
+        if (symbol > 285) {  // 286 and 287 take part in no code
+            status = InflateStatus::Malformed;
+            break;
+        }
+        // Up to 5 extra length bits, a 15-bit distance code and 13 extra distance bits.
+        refill();
+        const unsigned lengthExtra = EntryExtraBits(entry);
+        const std::size_t length =
+            kLengthBase[symbol - 257] + static_cast<std::size_t>(bits & ((1u << lengthExtra) - 1));
+        bits >>= lengthExtra;
+        bitCount -= lengthExtra;
+
+        std::uint32_t distanceEntry = distanceEntries[bits & distanceMask];
+        if (EntryCodeLength(distanceEntry) == 0) {
+            distanceEntry = ResolveLongCode(distance, bits, distanceMask);
+            if (distanceEntry == kNoCodeEntry) {
+                status = InflateStatus::Malformed;
+                break;
+            }
+        }
+        consume(distanceEntry);
+        const std::uint32_t distanceSymbol = EntrySymbol(distanceEntry);
+        if (distanceSymbol >= kDistanceBase.size()) {
+            status = InflateStatus::Malformed;
+            break;
+        }
+        const unsigned distanceExtra = EntryExtraBits(distanceEntry);
+        const std::size_t dist = kDistanceBase[distanceSymbol] +
+                                 static_cast<std::size_t>(bits & ((1u << distanceExtra) - 1));
+        bits >>= distanceExtra;
+        bitCount -= distanceExtra;
+        // Nothing before the first byte written may be referred to.
+        if (dist > pos) {
+            status = InflateStatus::Malformed;
+            break;
+        }
+        entry = literalEntries[bits & literalMask];  // 23 bits or more are left
+        CopyMatch(out + pos, dist, length);
+        pos += length;
+    }
+    outPos_ = pos;
+    in_ = in;
+    bits_ = bits;
+    bitCount_ = bitCount;
+    return status;
+}
+
+template <class LiteralTree, class DistanceTreeT>
+InflateStatus Inflater::CarefulSymbol(LiteralTree& literal, DistanceTreeT& distance) {
+    std::uint32_t literalMask = literal.Mask();
+    std::uint32_t distanceMask = distance.Mask();
+    if (bitCount_ < kMaxCodeBits && !Refill()) return InflateStatus::Malformed;
+    std::uint32_t entry = literal.table[bits_ & literalMask];
+    if (EntryCodeLength(entry) == 0) entry = ResolveLongCode(literal, bits_, literalMask);
+    if (entry == kNoCodeEntry) return InflateStatus::Malformed;
+    Drop(EntryCodeLength(entry));
+    const std::uint32_t symbol = EntrySymbol(entry);
+    if (symbol < 256) {
+        out_[outPos_++] = static_cast<std::uint8_t>(symbol);
+        return kGoOn;
+    }
+    if (symbol == 256) return InflateStatus::Done;
+    if (symbol > 285) return InflateStatus::Malformed;
+
+    if (bitCount_ < 33 && !Refill()) return InflateStatus::Malformed;
+    const std::size_t length = kLengthBase[symbol - 257] + Take(EntryExtraBits(entry));
+    std::uint32_t distanceEntry = distance.table[bits_ & distanceMask];
+    if (EntryCodeLength(distanceEntry) == 0)
+        distanceEntry = ResolveLongCode(distance, bits_, distanceMask);
+    if (distanceEntry == kNoCodeEntry) return InflateStatus::Malformed;
+    Drop(EntryCodeLength(distanceEntry));
+    const std::uint32_t distanceSymbol = EntrySymbol(distanceEntry);
+    if (distanceSymbol >= kDistanceBase.size()) return InflateStatus::Malformed;
+    const std::size_t dist = kDistanceBase[distanceSymbol] + Take(EntryExtraBits(distanceEntry));
+    if (dist > outPos_) return InflateStatus::Malformed;
+    CopyMatch(out_ + outPos_, dist, length);
+    outPos_ += length;
+    return kGoOn;
+}
+
+template <class LiteralTree, class DistanceTreeT>
+InflateStatus Inflater::HuffmanBlock(LiteralTree& literal, DistanceTreeT& distance) {
     for (;;) {
         if (outPos_ >= outStop_) {
             if (const InflateStatus s = MakeRoom(); s != InflateStatus::Done) return s;
         }
-        if (bitCount_ < kMaxCodeBits && !Refill()) return InflateStatus::Malformed;
-        const std::uint32_t entry = literalEntries[bits_ & literalMask];
-        const unsigned codeBits = EntryCodeLength(entry);
-        if (codeBits == 0) return InflateStatus::Malformed;
-        Drop(codeBits);
-        const std::uint32_t symbol = EntrySymbol(entry);
-        if (symbol < 256) {
-            window[outPos_++] = static_cast<std::uint8_t>(symbol);
-            continue;
-        }
-        if (symbol == 256) return InflateStatus::Done;
-        if (symbol > 285) return InflateStatus::Malformed;  // 286 and 287 take part in no code
-
-        // Up to 5 extra length bits, a 15-bit distance code and 13 extra distance bits.
-        if (bitCount_ < 33 && !Refill()) return InflateStatus::Malformed;
-        const unsigned lengthExtra = EntryExtraBits(entry);
-        const std::size_t length = kLengthBase[symbol - 257] + Take(lengthExtra);
-        const std::uint32_t distanceEntry = distanceEntries[bits_ & distanceMask];
-        const unsigned distanceBits = EntryCodeLength(distanceEntry);
-        if (distanceBits == 0) return InflateStatus::Malformed;
-        Drop(distanceBits);
-        const std::uint32_t distanceSymbol = EntrySymbol(distanceEntry);
-        if (distanceSymbol >= kDistanceBase.size()) return InflateStatus::Malformed;
-        const std::size_t dist =
-            kDistanceBase[distanceSymbol] + Take(EntryExtraBits(distanceEntry));
-        // Nothing before the first byte written may be referred to.
-        if (dist > outPos_) return InflateStatus::Malformed;
-
-        std::uint8_t* out = window + outPos_;
-        const std::uint8_t* from = out - dist;
-        outPos_ += length;
-        if (dist >= kCopySlack) {
-            // Each eight-byte step reads only bytes written before it.
-            std::uint8_t* const end = out + length;
-            do {
-                std::memcpy(out, from, 8);
-                out += 8;
-                from += 8;
-            } while (out < end);
-        } else if (dist == 1) {
-            std::memset(out, *from, length);
-        } else {
-            // Short periods (pixels of 2 to 7 bytes): write the pattern byte by byte until a
-            // whole number of periods of at least eight bytes lies behind, then copy words
-            // from that far back, which repeats the same pattern.
-            const std::size_t reach = dist * ((kCopySlack + dist - 1) / dist);
-            const std::size_t head = std::min(length, reach - dist);
-            for (std::size_t i = 0; i < head; ++i) out[i] = from[i];
-            std::uint8_t* const end = out + length;
-            out += head;
-            from = out - reach;
-            while (out < end) {
-                std::memcpy(out, from, 8);
-                out += 8;
-                from += 8;
-            }
-        }
+        const InflateStatus status = inEnd_ - in_ >= static_cast<std::ptrdiff_t>(kInputSlack)
+                                         ? FastLoop(literal, distance)
+                                         : CarefulSymbol(literal, distance);
+        if (status != kGoOn) return status;
     }
 }
 
 InflateStatus Inflater::Run() {
-    auto trees = std::make_unique<DynamicTrees>();
+    auto trees = std::make_unique_for_overwrite<DynamicTrees>();
     const FixedTrees& fixed = GetFixedTrees();
     for (;;) {
         if (!Need(3)) return InflateStatus::Malformed;
@@ -356,12 +582,12 @@ InflateStatus Inflater::Run() {
                 status = StoredBlock();
                 break;
             case 1:
-                status = HuffmanBlock(fixed.literalLength.View(), fixed.distance.View());
+                status = HuffmanBlock(fixed.literalLength, fixed.distance);
                 break;
             case 2:
                 status = ReadDynamicTrees(*trees);
                 if (status == InflateStatus::Done)
-                    status = HuffmanBlock(trees->literalLength.View(), trees->distance.View());
+                    status = HuffmanBlock(trees->literalLength, trees->distance);
                 break;
             default:
                 status = InflateStatus::Malformed;  // block type 3 is reserved
@@ -372,20 +598,6 @@ InflateStatus Inflater::Run() {
     }
 }
 
-class MemorySource final : public InflateSource {
-public:
-    explicit MemorySource(std::span<const std::uint8_t> bytes) : rest_(bytes) {}
-    std::size_t Read(std::span<std::uint8_t> buffer) override {
-        const std::size_t n = std::min(buffer.size(), rest_.size());
-        if (n > 0) std::memcpy(buffer.data(), rest_.data(), n);
-        rest_ = rest_.subspan(n);
-        return n;
-    }
-
-private:
-    std::span<const std::uint8_t> rest_;
-};
-
 }  // namespace
 
 InflateStatus Inflate(InflateSource& source, ByteSink& sink, std::uint64_t outputLimit) {
@@ -394,12 +606,9 @@ InflateStatus Inflate(InflateSource& source, ByteSink& sink, std::uint64_t outpu
 
 InflateStatus InflateToVector(std::span<const std::uint8_t> compressed,
                               std::vector<std::uint8_t>& output, std::uint64_t outputLimit) {
-    MemorySource source(compressed);
-    MemorySink sink;
-    sink.Bytes() = std::move(output);
-    sink.Bytes().clear();
-    const InflateStatus status = Inflate(source, sink, outputLimit);
-    output = std::move(sink.Bytes());
+    Inflater inflater(compressed, output, outputLimit);
+    const InflateStatus status = inflater.Run();
+    output.resize(std::min<std::uint64_t>(output.size(), inflater.Produced()));
     return status;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// A raw Deflate (RFC 1951) decoder working in fixed buffers: a 16 KB input buffer refilled from
-// a source, and a 64 KB + 258 byte output window of which at least the last 32 KB stay behind
-// for back-references while the rest is handed to the sink.
+// A raw Deflate (RFC 1951) decoder. From a source to a sink it works in fixed buffers: a 16 KB
+// input buffer refilled from the source, and a 64 KB + 258 byte output window of which at least
+// the last 32 KB stay behind for back-references while the rest is handed to the sink.
 #include <cstdint>
 #include <limits>
 #include <span>
@@ -47,7 +47,8 @@ private:
     std::uint64_t offset_;
 };
 
-// Decodes bytes held in memory into memory.
+// Decodes bytes held in memory straight into `output`, whose contents are replaced and whose
+// size and capacity are reused as room to decode into.
 InflateStatus InflateToVector(std::span<const std::uint8_t> compressed,
                               std::vector<std::uint8_t>& output,
                               std::uint64_t outputLimit = kNoOutputLimit);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -69,11 +70,44 @@ TEST(HuffmanTree, RefusesOverSubscribedAndMostIncompleteSets) {
     // One code of one bit is how a single distance is written; no codes at all is allowed too.
     const std::uint8_t single[] = {0, 1, 0};
     EXPECT_TRUE(tree.Build(single, CodeKind::Distance));
-    EXPECT_EQ(tree.table[1], 0u) << "the unused one-bit code must stay empty";
+    EXPECT_EQ(EntryCodeLength(tree.table[1]), 0u) << "the unused one-bit code must stay empty";
     EXPECT_FALSE(tree.Build(single, CodeKind::CodeLengths));
     const std::uint8_t none[] = {0, 0, 0};
     EXPECT_TRUE(tree.Build(none, CodeKind::Distance));
-    EXPECT_EQ(tree.View().entries[0], 0u);
+    EXPECT_EQ(EntryCodeLength(tree.table[0]), 0u);
+}
+
+// A complete code whose longest codes are 15 bits: lengths 1-13 for 'a'-'m', 14 for the match
+// length 3 (symbol 257), 15 for 'o' and the end of block.
+std::vector<std::uint8_t> DeepLiteralLengths() {
+    std::vector<std::uint8_t> lengths(258, 0);
+    for (unsigned i = 0; i < 13; ++i) lengths['a' + i] = static_cast<std::uint8_t>(i + 1);
+    lengths[257] = 14;
+    lengths['o'] = 15;
+    lengths[256] = 15;
+    return lengths;
+}
+
+TEST(HuffmanTree, NarrowTableDecodesLongCodesSlowlyUntilItWidens) {
+    const std::vector<std::uint8_t> lengths = DeepLiteralLengths();
+    THuffmanTree<15> full;
+    ASSERT_TRUE(full.Build(lengths, CodeKind::LiteralLength));
+    EXPECT_EQ(full.tableBits, 15);
+    THuffmanTree<15> narrow;
+    ASSERT_TRUE(narrow.Build(lengths, CodeKind::LiteralLength, 11));
+    EXPECT_EQ(narrow.longest, 15);
+    EXPECT_EQ(narrow.tableBits, 11);
+    // Every position reads as in the full table, through the narrow table or the slow decoder.
+    for (std::uint32_t bits = 0; bits < (1u << 15); ++bits) {
+        std::uint32_t entry = narrow.table[bits & narrow.Mask()];
+        if (EntryCodeLength(entry) == 0) entry = narrow.DecodeSlowly(bits);
+        ASSERT_EQ(entry, full.table[bits]) << bits;
+    }
+    int slow = 1;
+    while (!narrow.NoteSlowDecode()) ASSERT_LT(++slow, 100000);
+    EXPECT_GT(slow, 1) << "one slow decode must not pay for 32,768 entries";
+    EXPECT_EQ(narrow.tableBits, 15);
+    EXPECT_TRUE(std::equal(full.table.begin(), full.table.end(), narrow.table.begin()));
 }
 
 TEST(Inflate, StoredFixedAndDynamicBlocksConcatenate) {
@@ -116,6 +150,21 @@ TEST(Inflate, OverlappingCopiesRepeatTheirSource) {
         EXPECT_EQ(d.status, InflateStatus::Done) << "distance " << distance;
         EXPECT_EQ(d.text, expected) << "distance " << distance;
     }
+}
+
+TEST(Inflate, InflateToVectorReplacesWhatTheVectorHeld) {
+    std::vector<std::uint8_t> data(150000);
+    for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<std::uint8_t>(i % 251 ^ i / 4000);
+    const std::vector<std::uint8_t> stream = testing::FixedDeflate(data);
+    std::vector<std::uint8_t> out(400000, 'x');
+    ASSERT_EQ(InflateToVector(stream, out), InflateStatus::Done);
+    EXPECT_EQ(out, data);
+    out.assign(10, 'x');
+    out.reserve(150100);  // capacity just short of the output and its slack
+    ASSERT_EQ(InflateToVector(stream, out), InflateStatus::Done);
+    EXPECT_EQ(out, data);
+    ASSERT_EQ(InflateToVector(testing::FixedDeflate(Bytes("abc")), out), InflateStatus::Done);
+    EXPECT_EQ(Text(out), "abc");
 }
 
 TEST(Inflate, LongStoredStreamsPassThroughTheWindow) {
@@ -239,6 +288,48 @@ TEST(Inflate, DynamicCodeSetsFollowTheRfc) {
     for (unsigned s = 0; s < 256; ++s) noEndOfBlock[s] = 8;
     EXPECT_EQ(Decode(DynamicBlock(noEndOfBlock, single, literalsOnly)).status,
               InflateStatus::Malformed);
+}
+
+TEST(Inflate, LongCodesDecodeBeforeAndAfterTheTablesWiden) {
+    // Distances 1 and 2 take 15 bits, distance codes 2-15 take 1-14.
+    std::vector<std::uint8_t> distance(16);
+    distance[0] = distance[1] = 15;
+    for (unsigned code = 2; code < 16; ++code) distance[code] = static_cast<std::uint8_t>(code - 1);
+    const std::vector<std::uint8_t> literal = DeepLiteralLengths();
+    const std::vector<std::uint32_t> codes = testing::CanonicalCodes(literal);
+    const std::vector<std::uint32_t> distanceCodes = testing::CanonicalCodes(distance);
+    std::string expected;
+    // Enough long codes to widen both tables part-way through the block.
+    const auto body = [&](BitWriter& bits) {
+        for (int i = 0; i < 400; ++i) {
+            bits.PutCode(codes['o'], 15);
+            bits.PutCode(codes['a'], 1);
+            bits.PutCode(codes[257], 14);  // length 3 ...
+            bits.PutCode(distanceCodes[0], 15);  // ... at distance 1
+            bits.PutCode(codes['m'], 13);
+            expected += "oaaaam";
+        }
+        bits.PutCode(codes[256], 15);
+    };
+    const std::vector<std::uint8_t> stream = DynamicBlock(literal, distance, body);
+    const Decoded d = Decode(stream);
+    EXPECT_EQ(d.status, InflateStatus::Done);
+    EXPECT_EQ(d.text, expected);
+
+    // Through the window, one byte at a time: every symbol takes the careful path.
+    struct Trickle final : InflateSource {
+        std::span<const std::uint8_t> rest;
+        std::size_t Read(std::span<std::uint8_t> buffer) override {
+            if (rest.empty() || buffer.empty()) return 0;
+            buffer[0] = rest[0];
+            rest = rest.subspan(1);
+            return 1;
+        }
+    } source;
+    source.rest = stream;
+    MemorySink sink;
+    EXPECT_EQ(Inflate(source, sink), InflateStatus::Done);
+    EXPECT_EQ(Text(sink.Bytes()), expected);
 }
 
 TEST(Inflate, MalformedDynamicHeadersAreRefused) {

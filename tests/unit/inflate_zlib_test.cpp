@@ -1,6 +1,8 @@
 // Our decoder against zlib's on the same streams: zlib writes them, both read them.
 #include <gtest/gtest.h>
+#include <zlib.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -98,6 +100,38 @@ TEST(InflateAgainstZlib, DecodesMegabytes) {
             std::vector<std::uint8_t> out;
             ASSERT_EQ(InflateToVector(stream, out, data.size()), InflateStatus::Done) << level;
             ASSERT_TRUE(out == data) << "kind " << static_cast<int>(kind) << " level " << level;
+        }
+    }
+}
+
+// zlib's stream of `data`, ended at a block boundary every `every` bytes with `flush`.
+std::vector<std::uint8_t> ZlibFlushedEvery(std::span<const std::uint8_t> data, std::size_t every, int flush) {
+    z_stream z{};
+    deflateInit2(&z, 6, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
+    std::vector<std::uint8_t> out(deflateBound(&z, static_cast<uLong>(data.size())) + data.size() / every * 16 + 64);
+    z.next_out = out.data();
+    z.avail_out = static_cast<uInt>(out.size());
+    for (std::size_t pos = 0; pos < data.size(); pos += every) {
+        const std::size_t n = std::min(every, data.size() - pos);
+        z.next_in = const_cast<Bytef*>(data.data() + pos);
+        z.avail_in = static_cast<uInt>(n);
+        deflate(&z, pos + n == data.size() ? Z_FINISH : flush);
+    }
+    out.resize(z.total_out);
+    deflateEnd(&z);
+    return out;
+}
+
+// Many small blocks, each with its own tables, and empty stored blocks between them.
+TEST(InflateAgainstZlib, DecodesStreamsFlushedEveryFewBytes) {
+    const std::vector<std::uint8_t> data = MakeData(Kind::Mixed, 200000, 5);
+    for (std::size_t every : {1, 7, 64, 1000}) {
+        for (int flush : {Z_FULL_FLUSH, Z_SYNC_FLUSH, Z_BLOCK}) {
+            const std::span<const std::uint8_t> part(data.data(), every == 1 ? 5000 : data.size());
+            std::vector<std::uint8_t> out;
+            ASSERT_EQ(InflateToVector(ZlibFlushedEvery(part, every, flush), out), InflateStatus::Done)
+                << every << " " << flush;
+            ASSERT_TRUE(std::equal(out.begin(), out.end(), part.begin(), part.end())) << every << " " << flush;
         }
     }
 }
