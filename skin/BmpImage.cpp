@@ -1,5 +1,6 @@
 #include "skin/BmpImage.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 
@@ -95,7 +96,7 @@ std::optional<Layout> ReadLayout(std::span<const std::uint8_t> file) {
 
 }  // namespace
 
-std::optional<BmpImage> ParseBmp(std::span<const std::uint8_t> file) {
+std::optional<BmpImage> ParseBmp(std::span<const std::uint8_t> file, std::uint64_t maxPixels) {
     const std::optional<Layout> found = ReadLayout(file);
     if (!found) return std::nullopt;
     const Layout& layout = *found;
@@ -105,7 +106,7 @@ std::optional<BmpImage> ParseBmp(std::span<const std::uint8_t> file) {
     const std::int64_t width = layout.width;
     const std::int64_t height = topDown ? -layout.height : layout.height;
     if (width <= 0 || height <= 0 || width > kMaxBmpSide || height > kMaxBmpSide ||
-        static_cast<std::uint64_t>(width * height) > kMaxBmpPixels)
+        static_cast<std::uint64_t>(width * height) > std::min(maxPixels, kMaxBmpPixels))
         return std::nullopt;
 
     // The palette must lie inside the file.
