@@ -212,6 +212,18 @@ TEST_F(SkinArchiveTest, AnEntryRecordingMoreThan64MiBIsRejectedUnread) {
     }
 }
 
+TEST_F(SkinArchiveTest, TheEntryIsFoundAfterADirectoryLargerThanTheReadCache) {
+    std::vector<testing::SkinArchiveEntry> entries;
+    for (int i = 0; i < 1500; ++i)
+        entries.push_back({"skins/unused/entry-with-a-long-name-" + std::to_string(i) + ".bmp", {}});
+    entries.push_back({"SKINDATA.SK2", Bytes("last")});
+    const std::vector<std::uint8_t> archive = BuildSkinArchive(entries);
+    ASSERT_GT(testing::Get32(archive, archive.size() - 10), 2 * BufferedFile::kBlockSize);
+    const Result r = Extract(archive);
+    EXPECT_EQ(r.outcome, ExtractOutcome::Success);
+    EXPECT_EQ(r.output, Bytes("last"));
+}
+
 TEST_F(SkinArchiveTest, DirectoryFieldsPointingOutsideTheFileAreUnreadable) {
     const std::vector<std::uint8_t> good = BuildSkinArchive({{"SKINDATA.SK2", Sample(500)}}, Zlib());
     const std::size_t endRecord = good.size() - 22;
