@@ -125,6 +125,18 @@ TEST_F(WinFileSystemTest, AScratchFileIsNewPrivateReadBackThroughItselfAndGoneWh
     EXPECT_EQ(files.CreateScratchFile(folder.File("no such folder\\x")), nullptr);
 }
 
+TEST_F(WinFileSystemTest, AScratchFileGoesWithAProcessThatDies) {
+    const std::string path = folder.File("{dying}");
+    testing::ChildProcess holder =
+        testing::ChildProcess::Start("\"" + testing::ProgramFolder() + "scratch_holder.exe\" \"" + path + "\"");
+    ASSERT_TRUE(holder);
+    ASSERT_TRUE(testing::WaitUntil([&] { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }))
+        << "the helper made no scratch file";
+    holder.Terminate();
+    EXPECT_TRUE(testing::WaitUntil([&] { return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES; }))
+        << "left behind by the killed process";
+}
+
 TEST_F(WinFileSystemTest, AScratchFileNeverTakesANameInUse) {
     const std::string path = folder.File("{taken}");
     ASSERT_TRUE(WriteFileBytes(path, Bytes({9, 8, 7})));
