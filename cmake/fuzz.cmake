@@ -8,3 +8,6 @@ foreach(src IN LISTS fuzzers)
   target_link_libraries(${name} PRIVATE zelkova_core zelkova_warnings)
 endforeach()
 target_compile_options(zelkova_core PRIVATE -fsanitize=fuzzer-no-link)
+# The differential target holds our decoder against zlib's.
+find_package(ZLIB REQUIRED)
+target_link_libraries(inflate_zlib_fuzz PRIVATE ZLIB::ZLIB)

@@ -19,38 +19,47 @@ struct FileHandleTraits {
 using OwnedFile = UniqueHandle<FileHandleTraits>;
 
 // CreateFileA reports failure as INVALID_HANDLE_VALUE, which the wrapper must never own.
-OwnedFile OpenFile(const std::string& path, DWORD access, DWORD share, DWORD disposition) {
-    const HANDLE handle = ::CreateFileA(path.c_str(), access, share, nullptr, disposition,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+OwnedFile OpenFile(const std::string& path, DWORD access, DWORD share, DWORD disposition,
+                   DWORD flags = FILE_ATTRIBUTE_NORMAL) {
+    const HANDLE handle =
+        ::CreateFileA(path.c_str(), access, share, nullptr, disposition, flags, nullptr);
     return OwnedFile(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
 }
 
 // One ReadFile or WriteFile moves at most a DWORD's worth.
 constexpr std::size_t kMaxTransfer = std::numeric_limits<DWORD>::max();
 
+// The offset rides in the OVERLAPPED structure, so no separate seek can go wrong.
+OVERLAPPED At(std::uint64_t offset) {
+    OVERLAPPED position{};
+    position.Offset = static_cast<DWORD>(offset);
+    position.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    return position;
+}
+
+// Reads up to buffer.size() bytes at offset of a file of the given size.
+std::size_t ReadAtOffset(HANDLE file, std::uint64_t size, std::uint64_t offset,
+                         std::span<std::uint8_t> buffer) {
+    if (offset >= size) return 0;
+    const auto available =
+        static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), size - offset));
+    std::size_t done = 0;
+    while (done < available) {
+        OVERLAPPED position = At(offset + done);
+        const DWORD wanted = static_cast<DWORD>(std::min(available - done, kMaxTransfer));
+        DWORD got = 0;
+        if (!::ReadFile(file, buffer.data() + done, wanted, &got, &position) || got == 0) break;
+        done += got;
+    }
+    return done;
+}
+
 class WinReadFile final : public RandomAccessFile {
 public:
     WinReadFile(OwnedFile file, std::uint64_t size) : file_(std::move(file)), size_(size) {}
     std::uint64_t Size() const override { return size_; }
-
     std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> buffer) override {
-        if (offset >= size_) return 0;
-        const std::size_t available = static_cast<std::size_t>(
-            std::min<std::uint64_t>(buffer.size(), size_ - offset));
-        std::size_t done = 0;
-        while (done < available) {
-            const std::uint64_t at = offset + done;
-            // The offset rides in the OVERLAPPED structure, so no separate seek can go wrong.
-            OVERLAPPED position{};
-            position.Offset = static_cast<DWORD>(at);
-            position.OffsetHigh = static_cast<DWORD>(at >> 32);
-            const DWORD wanted = static_cast<DWORD>(std::min(available - done, kMaxTransfer));
-            DWORD got = 0;
-            if (!::ReadFile(file_.get(), buffer.data() + done, wanted, &got, &position) || got == 0)
-                break;
-            done += got;
-        }
-        return done;
+        return ReadAtOffset(file_.get(), size_, offset, buffer);
     }
 
 private:
@@ -58,29 +67,33 @@ private:
     std::uint64_t size_;
 };
 
-class WinWriteFile final : public OutputFile {
+// Created with CREATE_NEW, no sharing and FILE_FLAG_DELETE_ON_CLOSE: closing the handle, or
+// the end of the process, deletes it.
+class WinScratchFile final : public ScratchFile {
 public:
-    explicit WinWriteFile(OwnedFile file) : file_(std::move(file)) {}
+    explicit WinScratchFile(OwnedFile file) : file_(std::move(file)) {}
 
     bool Write(std::span<const std::uint8_t> bytes) override {
-        if (!file_) return false;
         std::size_t done = 0;
         while (done < bytes.size()) {
+            OVERLAPPED position = At(size_);
             const DWORD wanted = static_cast<DWORD>(std::min(bytes.size() - done, kMaxTransfer));
             DWORD put = 0;
-            if (!::WriteFile(file_.get(), bytes.data() + done, wanted, &put, nullptr) || put == 0)
+            if (!::WriteFile(file_.get(), bytes.data() + done, wanted, &put, &position) || put == 0)
                 break;
             done += put;
+            size_ += put;
         }
-        written_ += done;
         return done == bytes.size();
     }
-    std::uint64_t BytesWritten() const override { return written_; }
-    void Close() override { file_.reset(); }
+    std::uint64_t Size() const override { return size_; }
+    std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> buffer) override {
+        return ReadAtOffset(file_.get(), size_, offset, buffer);
+    }
 
 private:
     OwnedFile file_;
-    std::uint64_t written_ = 0;
+    std::uint64_t size_ = 0;
 };
 
 }  // namespace
@@ -98,13 +111,14 @@ std::unique_ptr<RandomAccessFile> WinFileSystem::OpenForReading(const std::strin
     return std::make_unique<WinReadFile>(std::move(file), static_cast<std::uint64_t>(size.QuadPart));
 }
 
-std::unique_ptr<OutputFile> WinFileSystem::CreateForWriting(const std::string& path) {
-    OwnedFile file = OpenFile(path, GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS);
+std::unique_ptr<ScratchFile> WinFileSystem::CreateScratchFile(const std::string& path) {
+    // CREATE_NEW fails on anything already at the name, a link or junction included, so an
+    // elevated process never writes through something another program put there.
+    OwnedFile file = OpenFile(path, GENERIC_READ | GENERIC_WRITE, 0, CREATE_NEW,
+                              FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE);
     if (!file) return nullptr;
-    return std::make_unique<WinWriteFile>(std::move(file));
+    return std::make_unique<WinScratchFile>(std::move(file));
 }
-
-bool WinFileSystem::RemoveFile(const std::string& path) { return ::DeleteFileA(path.c_str()) != FALSE; }
 
 std::string WinTempFolder::TempDirectory() {
     std::string path(MAX_PATH + 1, '\0');

@@ -11,8 +11,8 @@ public:
     bool FileExists(const std::string& path) override;
     // Others may read, write and delete the file while we hold it open.
     std::unique_ptr<RandomAccessFile> OpenForReading(const std::string& path) override;
-    std::unique_ptr<OutputFile> CreateForWriting(const std::string& path) override;
-    bool RemoveFile(const std::string& path) override;
+    // Only we can open it while it lives; closing it deletes it.
+    std::unique_ptr<ScratchFile> CreateScratchFile(const std::string& path) override;
 };
 
 class WinTempFolder final : public TempFolder {

@@ -1,5 +1,6 @@
 #include "skin/BmpImage.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 
@@ -95,7 +96,7 @@ std::optional<Layout> ReadLayout(std::span<const std::uint8_t> file) {
 
 }  // namespace
 
-std::optional<BmpImage> ParseBmp(std::span<const std::uint8_t> file) {
+std::optional<BmpImage> ParseBmp(std::span<const std::uint8_t> file, std::uint64_t maxPixels) {
     const std::optional<Layout> found = ReadLayout(file);
     if (!found) return std::nullopt;
     const Layout& layout = *found;
@@ -105,7 +106,7 @@ std::optional<BmpImage> ParseBmp(std::span<const std::uint8_t> file) {
     const std::int64_t width = layout.width;
     const std::int64_t height = topDown ? -layout.height : layout.height;
     if (width <= 0 || height <= 0 || width > kMaxBmpSide || height > kMaxBmpSide ||
-        static_cast<std::uint64_t>(width * height) > kMaxBmpPixels)
+        static_cast<std::uint64_t>(width * height) > std::min(maxPixels, kMaxBmpPixels))
         return std::nullopt;
 
     // The palette must lie inside the file.
@@ -139,29 +140,47 @@ std::optional<BmpImage> ParseBmp(std::span<const std::uint8_t> file) {
     const auto w = static_cast<std::size_t>(width);
     const auto rows = static_cast<std::size_t>(height);
     std::vector<std::uint32_t> pixels(w * rows);
-    for (std::size_t row = 0; row < rows; ++row) {
-        const std::size_t y = topDown ? row : rows - 1 - row;
-        const std::uint8_t* src = file.data() + pixelOffset + row * stride;
-        std::uint32_t* dst = pixels.data() + y * w;
-        for (std::size_t x = 0; x < w; ++x) {
-            std::uint32_t value = 0;
-            switch (bits) {
-                case 1: value = palette[(src[x / 8] >> (7 - x % 8)) & 1]; break;
-                case 4: value = palette[(src[x / 2] >> (x % 2 == 0 ? 4 : 0)) & 0xF]; break;
-                case 8: value = palette[src[x]]; break;
-                case 24: value = src[3 * x] | (src[3 * x + 1] << 8) | (src[3 * x + 2] << 16); break;
-                case 16:
-                case 32: {
+    // One loop per format: a skin may hold 16 M pixels, and a test per pixel would cost more
+    // than the Deflate decoding that produced them.
+    const auto eachRow = [&](auto&& decodeRow) {
+        for (std::size_t row = 0; row < rows; ++row) {
+            const std::size_t y = topDown ? row : rows - 1 - row;
+            decodeRow(file.data() + pixelOffset + row * stride, pixels.data() + y * w);
+        }
+    };
+    switch (bits) {
+        case 1:
+            eachRow([&](const std::uint8_t* src, std::uint32_t* dst) {
+                for (std::size_t x = 0; x < w; ++x) dst[x] = palette[(src[x / 8] >> (7 - x % 8)) & 1];
+            });
+            break;
+        case 4:
+            eachRow([&](const std::uint8_t* src, std::uint32_t* dst) {
+                for (std::size_t x = 0; x < w; ++x) dst[x] = palette[(src[x / 2] >> (x % 2 == 0 ? 4 : 0)) & 0xF];
+            });
+            break;
+        case 8:
+            eachRow([&](const std::uint8_t* src, std::uint32_t* dst) {
+                for (std::size_t x = 0; x < w; ++x) dst[x] = palette[src[x]];
+            });
+            break;
+        case 24:
+            eachRow([&](const std::uint8_t* src, std::uint32_t* dst) {
+                for (std::size_t x = 0; x < w; ++x)
+                    dst[x] = src[3 * x] | (src[3 * x + 1] << 8) | (src[3 * x + 2] << 16);
+            });
+            break;
+        default:  // 16 and 32 bits, with bit-field masks
+            eachRow([&](const std::uint8_t* src, std::uint32_t* dst) {
+                for (std::size_t x = 0; x < w; ++x) {
                     const std::uint8_t* p = src + x * (bits / 8);
                     const std::uint32_t raw = bits == 16 ? static_cast<std::uint32_t>(p[0] | (p[1] << 8))
                                                          : static_cast<std::uint32_t>(p[0]) | (p[1] << 8) |
                                                                (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-                    value = (red.Extract(raw) << 16) | (green.Extract(raw) << 8) | blue.Extract(raw);
-                    break;
+                    dst[x] = (red.Extract(raw) << 16) | (green.Extract(raw) << 8) | blue.Extract(raw);
                 }
-            }
-            dst[x] = value;
-        }
+            });
+            break;
     }
     return BmpImage(static_cast<int>(width), static_cast<int>(height), std::move(pixels));
 }

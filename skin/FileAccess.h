@@ -43,6 +43,11 @@ public:
     virtual void Close() = 0;
 };
 
+// A file that lives for one load: written from its start, read back through the same open
+// file (Size() is what was written), and deleted when the object goes. Nobody reaches it by
+// its name in between, so nothing can be swapped in under it.
+class ScratchFile : public ByteSink, public RandomAccessFile {};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -50,9 +55,10 @@ public:
     virtual bool FileExists(const std::string& path) = 0;
     // Read access that lets others read and write the file too; null when it cannot be opened.
     virtual std::unique_ptr<RandomAccessFile> OpenForReading(const std::string& path) = 0;
-    // Creates or truncates; null on failure.
-    virtual std::unique_ptr<OutputFile> CreateForWriting(const std::string& path) = 0;
-    virtual bool RemoveFile(const std::string& path) = 0;
+    // Creates a new file at path, which nothing may occupy yet (not even a link), and which
+    // others cannot open for writing while it lives. Null when anything is already there or
+    // the file cannot be made.
+    virtual std::unique_ptr<ScratchFile> CreateScratchFile(const std::string& path) = 0;
 };
 
 // Reads from bytes the caller keeps alive.
@@ -77,6 +83,36 @@ public:
 
 private:
     std::vector<std::uint8_t> bytes_;
+};
+
+// A scratch file held in memory.
+class MemoryScratchFile final : public ScratchFile {
+public:
+    bool Write(std::span<const std::uint8_t> bytes) override;
+    std::uint64_t Size() const override { return bytes_.size(); }
+    std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> buffer) override {
+        return MemoryFile(bytes_).ReadAt(offset, buffer);
+    }
+
+private:
+    std::vector<std::uint8_t> bytes_;
+};
+
+// Serves small reads that come near each other (record headers, directory entries) from one
+// cached block of the file beneath, so that walking a chain costs one call to the file per
+// block rather than one per record. Larger reads go straight through.
+class BufferedFile final : public RandomAccessFile {
+public:
+    static constexpr std::size_t kBlockSize = 64 * 1024;
+
+    explicit BufferedFile(RandomAccessFile& file) : file_(file) {}
+    std::uint64_t Size() const override { return file_.Size(); }
+    std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> buffer) override;
+
+private:
+    RandomAccessFile& file_;
+    std::vector<std::uint8_t> block_;
+    std::uint64_t blockOffset_ = 0;
 };
 
 }  // namespace zelkova

@@ -4,30 +4,14 @@
 #include "skin/SkinArchive.h"
 
 namespace zelkova {
-namespace {
-
-// Deletes the temporary file when the load ends, however it ends.
-class TemporaryFile {
-public:
-    TemporaryFile(FileSystem& files, std::string path) : files_(files), path_(std::move(path)) {}
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    ~TemporaryFile() {
-        if (files_.FileExists(path_)) files_.RemoveFile(path_);
-    }
-    const std::string& Path() const { return path_; }
-
-private:
-    FileSystem& files_;
-    std::string path_;
-};
-
-}  // namespace
-
 Tsk2SkinFileReader::Tsk2SkinFileReader(SkinFileEnvironment environment, const std::string& file,
                                        std::string_view password) {
-    const TemporaryFile temporary(environment.files, MakeTemporaryPath(environment.temp));
-    switch (ExtractSkinEntry(environment.files, file, kSkinDataEntryName, temporary.Path(), password)) {
+    // The process runs elevated and the temporary folder belongs to the user: the file is made
+    // new under a fresh name, used only through the one open file, and gone when that closes.
+    const std::unique_ptr<ScratchFile> scratch =
+        environment.files.CreateScratchFile(MakeTemporaryPath(environment.temp));
+    if (!scratch) throw SkinFileError("Cannot create a temporary file for the skin");
+    switch (ExtractSkinEntry(environment.files, file, kSkinDataEntryName, *scratch, password)) {
         case ExtractOutcome::Rejected:
             return;
         case ExtractOutcome::Unreadable:
@@ -35,11 +19,7 @@ Tsk2SkinFileReader::Tsk2SkinFileReader(SkinFileEnvironment environment, const st
         case ExtractOutcome::Success:
             break;
     }
-    std::optional<SkinContainer> contents;
-    {
-        const std::unique_ptr<RandomAccessFile> data = environment.files.OpenForReading(temporary.Path());
-        if (data) contents = ParseSkinContainer(*data);
-    }  // closed before the temporary file is deleted
+    std::optional<SkinContainer> contents = ParseSkinContainer(*scratch);
     if (!contents) throw SkinFileError("The skin file's data is damaged");
     contents_ = std::move(*contents);
     ready_ = true;

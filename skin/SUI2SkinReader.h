@@ -1,7 +1,7 @@
 #pragma once
 // Tsk2SkinFileReader: loads one skin file. The archive's "SKINDATA.SK2" entry is unpacked into
-// a temporary file, read as a data container, and the temporary file deleted again, whatever
-// the outcome.
+// a scratch file in the temporary folder, read back as a data container through the same open
+// file, and the scratch file is gone when the load ends, whatever the outcome.
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -28,7 +28,8 @@ public:
 class Tsk2SkinFileReader {
 public:
     // Loads at once. A wrong or missing password, or data of the wrong size, leaves the reader
-    // not ready; a file that is no skin archive, or damaged data, raises SkinFileError.
+    // not ready; a file that is no skin archive, damaged data, or a temporary name that is
+    // already taken raises SkinFileError.
     Tsk2SkinFileReader(SkinFileEnvironment environment, const std::string& file,
                        std::string_view password);
 

@@ -38,8 +38,25 @@ private:
     PkwareCipher& cipher_;
 };
 
+// Counts what reaches the output, for the size checks.
+class CountingSink final : public ByteSink {
+public:
+    explicit CountingSink(ByteSink& inner) : inner_(inner) {}
+    bool Write(std::span<const std::uint8_t> bytes) override {
+        if (!inner_.Write(bytes)) return false;
+        count_ += bytes.size();
+        return true;
+    }
+    std::uint64_t Count() const { return count_; }
+
+private:
+    ByteSink& inner_;
+    std::uint64_t count_ = 0;
+};
+
 ExtractOutcome DecodeEntry(RandomAccessFile& archive, const SkinEntryRecord& entry,
-                           OutputFile& output, std::string_view password) {
+                           ByteSink& output, std::string_view password) {
+    if (entry.uncompressedSize > kMaxSkinEntrySize) return ExtractOutcome::Rejected;
     std::array<std::uint8_t, kLocalHeaderSize> local{};
     if (!archive.ReadExactly(entry.localHeaderOffset, local)) return ExtractOutcome::Unreadable;
     std::uint64_t dataOffset = std::uint64_t{entry.localHeaderOffset} + kLocalHeaderSize +
@@ -86,37 +103,38 @@ std::optional<SkinEntryRecord> FindSkinEntry(RandomAccessFile& archive, std::str
     const std::uint64_t directoryEnd = size - kEndRecordSize;
     if (directoryOffset > directoryEnd) return std::nullopt;
 
-    std::vector<std::uint8_t> directory(static_cast<std::size_t>(directoryEnd - directoryOffset));
-    if (!archive.ReadExactly(directoryOffset, directory)) return std::nullopt;
-    std::size_t pos = 0;
-    while (directory.size() - pos >= kCentralRecordSize) {
-        const std::uint8_t* record = directory.data() + pos;
-        const std::size_t nameLength = Read16(record + 28);
-        const std::size_t extraLength = Read16(record + 30);
-        const std::size_t commentLength = Read16(record + 32);
-        const std::size_t recordEnd = pos + kCentralRecordSize + nameLength;
-        if (recordEnd > directory.size()) break;
-        const std::string_view name(reinterpret_cast<const char*>(record + kCentralRecordSize),
-                                    nameLength);
-        if (AsciiEqualNoCase(name, entryName)) {
+    // Walked through a small cache rather than read whole: the directory is as large as the
+    // file says, and the file may be large.
+    BufferedFile directory(archive);
+    std::array<std::uint8_t, kCentralRecordSize> record{};
+    std::vector<std::uint8_t> name;
+    std::uint64_t pos = directoryOffset;
+    while (directoryEnd - pos >= kCentralRecordSize) {
+        if (!directory.ReadExactly(pos, record)) return std::nullopt;
+        const std::uint64_t nameAt = pos + kCentralRecordSize;
+        name.resize(Read16(&record[28]));
+        if (name.size() > directoryEnd - nameAt || !directory.ReadExactly(nameAt, name)) break;
+        if (AsciiEqualNoCase(std::string_view(reinterpret_cast<const char*>(name.data()), name.size()),
+                             entryName)) {
             SkinEntryRecord entry;
-            entry.flags = Read16(record + 8);
-            entry.modificationTime = Read16(record + 12);
-            entry.crc32 = Read32(record + 16);
-            entry.uncompressedSize = Read32(record + 24);
-            entry.localHeaderOffset = Read32(record + 42);
+            entry.flags = Read16(&record[8]);
+            entry.modificationTime = Read16(&record[12]);
+            entry.crc32 = Read32(&record[16]);
+            entry.uncompressedSize = Read32(&record[24]);
+            entry.localHeaderOffset = Read32(&record[42]);
             return entry;
         }
-        pos = recordEnd + extraLength + commentLength;
-        if (pos > directory.size()) break;
+        pos = nameAt + name.size() + Read16(&record[30]) + Read16(&record[32]);
+        if (pos > directoryEnd) break;
     }
     return std::nullopt;
 }
 
 ExtractOutcome UnpackSkinEntry(RandomAccessFile& archive, const SkinEntryRecord& entry,
-                               OutputFile& output, std::string_view password) {
-    ExtractOutcome outcome = DecodeEntry(archive, entry, output, password);
-    const std::uint64_t written = output.BytesWritten();
+                               ByteSink& output, std::string_view password) {
+    CountingSink counted(output);
+    ExtractOutcome outcome = DecodeEntry(archive, entry, counted, password);
+    const std::uint64_t written = counted.Count();
     if (written == 0 && outcome == ExtractOutcome::Success)
         outcome = ExtractOutcome::Unreadable;
     else if (written != entry.uncompressedSize)
@@ -125,18 +143,13 @@ ExtractOutcome UnpackSkinEntry(RandomAccessFile& archive, const SkinEntryRecord&
 }
 
 ExtractOutcome ExtractSkinEntry(FileSystem& files, const std::string& archivePath,
-                                std::string_view entryName, const std::string& outputPath,
+                                std::string_view entryName, ByteSink& output,
                                 std::string_view password) {
     const std::unique_ptr<RandomAccessFile> archive = files.OpenForReading(archivePath);
     if (!archive) return ExtractOutcome::Unreadable;
     const std::optional<SkinEntryRecord> entry = FindSkinEntry(*archive, entryName);
     if (!entry) return ExtractOutcome::Unreadable;
-    const std::unique_ptr<OutputFile> output = files.CreateForWriting(outputPath);
-    if (!output) return ExtractOutcome::Unreadable;
-    const ExtractOutcome outcome = UnpackSkinEntry(*archive, *entry, *output, password);
-    output->Close();
-    if (outcome != ExtractOutcome::Success) files.RemoveFile(outputPath);
-    return outcome;
+    return UnpackSkinEntry(*archive, *entry, output, password);
 }
 
 }  // namespace zelkova

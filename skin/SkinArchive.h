@@ -17,6 +17,10 @@ enum class ExtractOutcome : std::uint8_t {
     Rejected,    // wrong or missing password, or data of another size than recorded
 };
 
+// The most an entry may record as its unpacked size: far beyond any skin, and small enough
+// that a file cannot make us write gigabytes into the temporary folder.
+inline constexpr std::uint32_t kMaxSkinEntrySize = 64u << 20;
+
 // What the central directory says about the wanted entry.
 struct SkinEntryRecord {
     std::uint16_t flags = 0;
@@ -39,14 +43,16 @@ struct SkinEntryRecord {
 std::optional<SkinEntryRecord> FindSkinEntry(RandomAccessFile& archive, std::string_view entryName);
 
 // Decrypts and decodes the entry into output, then applies the size checks: an empty result is
-// Unreadable, one whose size differs from the record's is Rejected. Output may hold partial data
-// when the outcome is not Success; the caller discards it.
+// Unreadable, one whose size differs from the record's is Rejected. An entry that records more
+// than kMaxSkinEntrySize is Rejected before anything is read. Output may hold partial data when
+// the outcome is not Success; the caller discards it.
 ExtractOutcome UnpackSkinEntry(RandomAccessFile& archive, const SkinEntryRecord& entry,
-                               OutputFile& output, std::string_view password);
+                               ByteSink& output, std::string_view password);
 
-// The whole operation on files: the output file exists afterwards only on Success.
+// The whole operation on the archive file, into output (which the caller creates, and
+// discards unless the outcome is Success).
 ExtractOutcome ExtractSkinEntry(FileSystem& files, const std::string& archivePath,
-                                std::string_view entryName, const std::string& outputPath,
+                                std::string_view entryName, ByteSink& output,
                                 std::string_view password);
 
 }  // namespace zelkova

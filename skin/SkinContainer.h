@@ -15,6 +15,10 @@ namespace zelkova {
 inline constexpr std::uint32_t kSkinContainerHeaderSize = 24;
 inline constexpr std::size_t kSkinRecordSize = 77;
 inline constexpr std::size_t kSkinRecordNameSize = 64;
+// Limits that keep a hostile container from taking what a skin never needs: the container is
+// read whole into memory, and its bitmaps together become at most this many 32-bit pixels.
+inline constexpr std::uint64_t kMaxSkinContainerSize = 64u << 20;
+inline constexpr std::uint64_t kMaxSkinPixels = std::uint64_t{1} << 24;
 
 enum class SkinRecordKind : std::uint8_t { Bitmap = 0, Integer = 1, Boolean = 2, String = 3 };
 
@@ -40,8 +44,11 @@ struct SkinContainer {
 
 // Reads the whole chain. Nothing when the header is not the 24-byte one, when any record, data
 // block or bitmap lies outside the file, when a bitmap is not a well-formed BMP file, when the
-// chain comes back to a record it has passed, or when the records would take in more data than
-// the file holds.
+// chain comes back to a record it has passed or has more records than the file has room for,
+// when the records would take in more data than the file holds, or when the bitmaps together
+// exceed kMaxSkinPixels.
+std::optional<SkinContainer> ParseSkinContainer(std::span<const std::uint8_t> bytes);
+// The same on a file, read whole first: nothing when it is larger than kMaxSkinContainerSize.
 std::optional<SkinContainer> ParseSkinContainer(RandomAccessFile& file);
 
 }  // namespace zelkova

@@ -49,6 +49,36 @@ private:
     std::uint64_t written_ = 0;
 };
 
+class StdioScratchFile final : public ScratchFile {
+public:
+    StdioScratchFile(UniqueFile file, std::string pathToRemove)
+        : file_(std::move(file)), pathToRemove_(std::move(pathToRemove)) {}
+    StdioScratchFile(const StdioScratchFile&) = delete;
+    StdioScratchFile& operator=(const StdioScratchFile&) = delete;
+    ~StdioScratchFile() override {
+        file_.reset();
+        if (!pathToRemove_.empty()) std::remove(pathToRemove_.c_str());
+    }
+
+    bool Write(std::span<const std::uint8_t> bytes) override {
+        // Reads move the position; C also wants a seek between a read and a write.
+        if (std::fseek(file_.get(), 0, SEEK_END) != 0) return false;
+        const std::size_t written = std::fwrite(bytes.data(), 1, bytes.size(), file_.get());
+        size_ += written;
+        return written == bytes.size();
+    }
+    std::uint64_t Size() const override { return size_; }
+    std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> buffer) override {
+        if (buffer.empty() || offset >= size_ || !SeekTo(file_.get(), offset)) return 0;
+        return std::fread(buffer.data(), 1, buffer.size(), file_.get());
+    }
+
+private:
+    UniqueFile file_;
+    std::string pathToRemove_;
+    std::uint64_t size_ = 0;
+};
+
 }  // namespace
 
 bool StdioFileSystem::FileExists(const std::string& path) {
@@ -65,6 +95,13 @@ std::unique_ptr<RandomAccessFile> StdioFileSystem::OpenForReading(const std::str
     const long size = std::ftell(file.get());
     if (size < 0) return nullptr;
     return std::make_unique<StdioReadFile>(std::move(file), static_cast<std::uint64_t>(size));
+}
+
+std::unique_ptr<ScratchFile> StdioFileSystem::CreateScratchFile(const std::string& path) {
+    UniqueFile file(std::fopen(path.c_str(), "w+bx"));
+    if (!file) return nullptr;
+    const bool unlinked = std::remove(path.c_str()) == 0;
+    return std::make_unique<StdioScratchFile>(std::move(file), unlinked ? std::string() : path);
 }
 
 std::unique_ptr<OutputFile> StdioFileSystem::CreateForWriting(const std::string& path) {

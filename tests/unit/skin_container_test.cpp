@@ -140,5 +140,72 @@ TEST(SkinContainer, RecordsSharingOneLargeBlockCannotMultiplyIt) {
     EXPECT_FALSE(Parse(bytes).has_value());
 }
 
+// A one-bit bitmap of the given size, all zero bits: the most pixels for the fewest bytes.
+std::vector<std::uint8_t> OneBitBmp(int width, int height) {
+    const std::uint32_t stride = static_cast<std::uint32_t>((width + 31) / 32 * 4);
+    const std::uint32_t pixelBytes = stride * static_cast<std::uint32_t>(height);
+    std::vector<std::uint8_t> bmp(62 + pixelBytes, 0);
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    Put32(bmp, 2, static_cast<std::uint32_t>(bmp.size()));
+    Put32(bmp, 10, 62);
+    Put32(bmp, 14, 40);
+    Put32(bmp, 18, static_cast<std::uint32_t>(width));
+    Put32(bmp, 22, static_cast<std::uint32_t>(height));
+    testing::Put16(bmp, 26, 1);
+    testing::Put16(bmp, 28, 1);
+    Put32(bmp, 58, 0x00FFFFFF);  // palette: black, white
+    return bmp;
+}
+
+TEST(SkinContainer, BitmapsShareOneBudgetOf16MPixels) {
+    SkinContainerBuilder full;
+    full.AddBitmap("SKIN2_TITLEBAR1", OneBitBmp(4096, 2048)).AddBitmap("SKIN2_TITLEBAR2", OneBitBmp(4096, 2048));
+    const auto loaded = Parse(full.Build());
+    ASSERT_TRUE(loaded.has_value());
+    EXPECT_EQ(loaded->bitmaps.size(), 2u);
+    // Each bitmap alone is allowed; one pixel more than the whole budget is not.
+    full.AddBitmap("SKIN2_BUTTON", OneBitBmp(1, 1));
+    EXPECT_FALSE(Parse(full.Build()).has_value());
+}
+
+TEST(SkinContainer, AChainHoldsNoMoreHeadersThanFitSideBySide) {
+    // Record slots A0..A(n-1) end to end, then a terminator slot. A second chain B runs through
+    // the same bytes shifted by 38, where the A records keep only names: together more headers
+    // than the file has room for, with no record visited twice.
+    constexpr std::size_t n = 40;
+    constexpr std::size_t shift = 38;
+    const auto slot = [](std::size_t k) { return 24 + 77 * k; };
+    std::vector<std::uint8_t> bytes = SkinContainerBuilder().Build();
+    bytes.resize(slot(n + 1), 0);
+    Put32(bytes, 20, static_cast<std::uint32_t>(slot(0)));
+    for (std::size_t k = 0; k < n; ++k) {
+        bytes[slot(k) + 64] = 9;  // a kind no reader knows, passed over
+        Put32(bytes, slot(k) + 73, static_cast<std::uint32_t>(k + 1 < n ? slot(k + 1) : slot(n)));
+    }
+    ASSERT_TRUE(Parse(bytes).has_value()) << "n records and a terminator fit";
+
+    Put32(bytes, slot(n - 1) + 73, static_cast<std::uint32_t>(slot(0) + shift));
+    for (std::size_t k = 0; k + 1 < n; ++k) {
+        const std::size_t b = slot(k) + shift;
+        bytes[b + 64] = 9;
+        Put32(bytes, b + 73, static_cast<std::uint32_t>(k + 2 < n ? b + 77 : slot(n)));
+    }
+    EXPECT_FALSE(Parse(bytes).has_value());
+}
+
+TEST(SkinContainer, AFileLargerThanAnEntryMayBeIsNotRead) {
+    // A file that only claims the size: nothing is read from it.
+    class Huge final : public RandomAccessFile {
+    public:
+        std::uint64_t Size() const override { return kMaxSkinContainerSize + 1; }
+        std::size_t ReadAt(std::uint64_t, std::span<std::uint8_t>) override {
+            ADD_FAILURE() << "read";
+            return 0;
+        }
+    } huge;
+    EXPECT_FALSE(ParseSkinContainer(huge).has_value());
+}
+
 }  // namespace
 }  // namespace zelkova

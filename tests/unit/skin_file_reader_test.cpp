@@ -6,6 +6,7 @@
 #include "skin/SUIFileThemeCore.h"
 #include "skin/SUIFileThemeMgr.h"
 #include "skin/StdioFileSystem.h"
+#include "support/CountingTempFolder.h"
 #include "support/ScratchFolder.h"
 #include "support/SkinFileWriter.h"
 
@@ -15,21 +16,7 @@ namespace {
 using testing::SkinArchiveOptions;
 using testing::SkinContainerBuilder;
 
-// Temporary files go to a folder of the test's own, with GUIDs counted up.
-class CountingTempFolder final : public TempFolder {
-public:
-    explicit CountingTempFolder(std::string folder) : folder_(std::move(folder)) {}
-    std::string TempDirectory() override { return folder_; }
-    Guid NewGuid() override {
-        Guid g;
-        g.data1 = ++count_;
-        return g;
-    }
-
-private:
-    std::string folder_;
-    std::uint32_t count_ = 0xABC0;
-};
+using testing::CountingTempFolder;
 
 class Folders final : public SkinSearchFolders {
 public:
@@ -63,7 +50,7 @@ protected:
     testing::ScratchFolder skins_;
     testing::ScratchFolder temp_;
     StdioFileSystem files_;
-    CountingTempFolder tempFolder_{temp_.Folder()};
+    CountingTempFolder tempFolder_{temp_.Folder(), 0xABC0};
     SkinFileEnvironment environment_{files_, tempFolder_};
 };
 
@@ -74,7 +61,7 @@ TEST(TempFileName, BracedGuidInTheTemporaryFolder) {
     g.data3 = 0x89EF;
     g.data4 = {0xFE, 0xDC, 0xBA, 0x98, 0x76, 0x54, 0x32, 0x10};
     EXPECT_EQ(FormatGuid(g), "{0123ABCD-4567-89EF-FEDC-BA9876543210}");
-    CountingTempFolder windowsStyle("C:\\Temp");
+    CountingTempFolder windowsStyle("C:\\Temp", 0xABC0);
     EXPECT_EQ(MakeTemporaryPath(windowsStyle), "C:\\Temp\\{0000ABC1-0000-0000-0000-000000000000}");
     PortableTempFolder portable;
     EXPECT_NE(MakeTemporaryPath(portable), MakeTemporaryPath(portable));
@@ -125,6 +112,17 @@ TEST_F(SkinFileTest, ReaderOutcomesAndTheTemporaryFile) {
         WriteSkin("damaged.skn", testing::BuildSkinArchive({{"SKINDATA.SK2", container}}));
     EXPECT_THROW(Tsk2SkinFileReader(environment_, damaged, ""), SkinFileError);
     ExpectNoTemporaryFiles();
+}
+
+TEST_F(SkinFileTest, AFileAtTheTemporaryNameFailsTheLoadAndIsLeftAlone) {
+    const std::string path = WriteSkin("a.skn", testing::BuildSkinFile(ButtonSkin()));
+    const std::string planted = tempFolder_.NextPath();
+    const std::vector<std::uint8_t> old = {'o', 'l', 'd'};
+    ASSERT_TRUE(testing::WriteFileBytes(planted, old));
+    EXPECT_THROW(Tsk2SkinFileReader(environment_, path, ""), SkinFileError);
+    EXPECT_EQ(testing::ReadFileBytes(planted), old);
+    EXPECT_EQ(temp_.Contents().size(), 1u);
+    EXPECT_TRUE(Tsk2SkinFileReader(environment_, path, "").Ready());  // the next name is free
 }
 
 TEST_F(SkinFileTest, ManagerTranslatesIndicesAndKeepsItsSkinWhenTheFileIsMissing) {

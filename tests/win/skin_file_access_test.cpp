@@ -8,6 +8,8 @@
 
 #include "platform/WinFileSystem.h"
 #include "platform/WinSkinSearchFolders.h"
+#include "skin/SUI2SkinReader.h"
+#include "support/CountingTempFolder.h"
 #include "support/SkinFixtures_win.h"
 #include "support/WinProcess_win.h"
 
@@ -89,27 +91,59 @@ TEST_F(WinFileSystemTest, ReadingDeniesNothingToOthers) {
     EXPECT_FALSE(files.FileExists(path));
 }
 
-TEST_F(WinFileSystemTest, WritingCreatesOrTruncatesAndCountsWhatArrived) {
-    const std::string path = folder.File("out");
-    ASSERT_TRUE(WriteFileBytes(path, std::vector<std::uint8_t>(100, 7)));
-    auto out = files.CreateForWriting(path);
-    ASSERT_NE(out, nullptr);
-    EXPECT_TRUE(out->Write(Bytes({1, 2})));
-    EXPECT_TRUE(out->Write(Bytes({3})));
-    EXPECT_EQ(out->BytesWritten(), 3u);
-    out->Close();
-    EXPECT_FALSE(out->Write(Bytes({4})));  // closed
-    EXPECT_EQ(ReadFileBytes(path), Bytes({1, 2, 3}));
-
-    EXPECT_EQ(files.CreateForWriting(folder.File("no such folder\\out")), nullptr);
+// Opens path as another program would, for reading or writing and sharing everything.
+bool OthersCanOpen(const std::string& path, DWORD access) {
+    const HANDLE handle = CreateFileA(path.c_str(), access,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, 0, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(handle);
+    return true;
 }
 
-TEST_F(WinFileSystemTest, RemovingReportsWhetherAFileWent) {
-    const std::string path = folder.File("gone");
-    ASSERT_TRUE(WriteFileBytes(path, Bytes({1})));
-    EXPECT_TRUE(files.RemoveFile(path));
-    EXPECT_FALSE(files.FileExists(path));
-    EXPECT_FALSE(files.RemoveFile(path));
+TEST_F(WinFileSystemTest, AScratchFileIsNewPrivateReadBackThroughItselfAndGoneWhenClosed) {
+    const std::string path = folder.File("{scratch}");
+    auto scratch = files.CreateScratchFile(path);
+    ASSERT_NE(scratch, nullptr);
+    EXPECT_TRUE(scratch->Write(Bytes({1, 2, 3})));
+    EXPECT_TRUE(scratch->Write(Bytes({4, 5})));
+    EXPECT_EQ(scratch->Size(), 5u);
+    std::vector<std::uint8_t> buffer(3, 0);
+    EXPECT_TRUE(scratch->ReadExactly(2, buffer));
+    EXPECT_EQ(buffer, Bytes({3, 4, 5}));
+    EXPECT_TRUE(scratch->Write(Bytes({6})));  // a read does not move where writes go
+    EXPECT_TRUE(scratch->ReadExactly(3, buffer));
+    EXPECT_EQ(buffer, Bytes({4, 5, 6}));
+
+    // While it lives nobody else opens it, and its name cannot be taken again.
+    EXPECT_FALSE(OthersCanOpen(path, GENERIC_WRITE));
+    EXPECT_FALSE(OthersCanOpen(path, GENERIC_READ));
+    EXPECT_EQ(files.CreateScratchFile(path), nullptr);
+
+    scratch.reset();
+    EXPECT_EQ(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << "left behind";
+    EXPECT_EQ(files.CreateScratchFile(folder.File("no such folder\\x")), nullptr);
+}
+
+TEST_F(WinFileSystemTest, AScratchFileGoesWithAProcessThatDies) {
+    const std::string path = folder.File("{dying}");
+    testing::ChildProcess holder =
+        testing::ChildProcess::Start("\"" + testing::ProgramFolder() + "scratch_holder.exe\" \"" + path + "\"");
+    ASSERT_TRUE(holder);
+    ASSERT_TRUE(testing::WaitUntil([&] { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }))
+        << "the helper made no scratch file";
+    holder.Terminate();
+    EXPECT_TRUE(testing::WaitUntil([&] { return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES; }))
+        << "left behind by the killed process";
+}
+
+TEST_F(WinFileSystemTest, AScratchFileNeverTakesANameInUse) {
+    const std::string path = folder.File("{taken}");
+    ASSERT_TRUE(WriteFileBytes(path, Bytes({9, 8, 7})));
+    EXPECT_EQ(files.CreateScratchFile(path), nullptr);
+    EXPECT_EQ(ReadFileBytes(path), Bytes({9, 8, 7}));
+    ASSERT_TRUE(CreateDirectoryA(folder.File("{folder}").c_str(), nullptr));
+    EXPECT_EQ(files.CreateScratchFile(folder.File("{folder}")), nullptr);
 }
 
 TEST(WinTempFolderTest, TemporaryNamesAreFreshGuidsInTheUsersTemporaryFolder) {
@@ -124,6 +158,66 @@ TEST(WinTempFolderTest, TemporaryNamesAreFreshGuidsInTheUsersTemporaryFolder) {
     const std::regex braced(R"(\{[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}\})");
     ASSERT_EQ(first.rfind(temp.Path(), 0), 0u) << first;
     EXPECT_TRUE(std::regex_match(first.substr(temp.Path().size()), braced)) << first;
+}
+
+// Whole skin loads on the disk, with temporary names the test knows before the load takes them.
+class SkinLoadScratchTest : public ::testing::Test {
+protected:
+    static testing::SkinContainerBuilder Skin() {
+        testing::SkinContainerBuilder skin;
+        skin.AddBitmap("SKIN2_BUTTON", testing::MakeBmp24(9, 3, [](int x, int) { return x * 0x1F0000u; }))
+            .AddInteger("SKIN2_BUTTONFONTCOLOR", 0x123456);
+        return skin;
+    }
+    std::string WriteSkin(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+        testing::WriteSkinFile(skins.File(name), bytes);
+        return skins.File(name);
+    }
+    // "ready", "not ready" or "error".
+    std::string Load(const std::string& path, const std::string& password = "") {
+        try {
+            return Tsk2SkinFileReader(environment, path, password).Ready() ? "ready" : "not ready";
+        } catch (const SkinFileError&) {
+            return "error";
+        }
+    }
+
+    WinTestFolder skins;
+    WinTestFolder temp;
+    WinFileSystem files;
+    testing::CountingTempFolder names{temp.Path(), 0x5000};
+    SkinFileEnvironment environment{files, names};
+};
+
+TEST_F(SkinLoadScratchTest, AFileAlreadyAtTheTemporaryNameFailsTheLoadAndIsLeftAlone) {
+    const std::string skin = WriteSkin("a.skn", testing::SkinFileBytes(Skin()));
+    const std::string planted = names.NextPath();
+    const std::vector<std::uint8_t> bait = testing::SkinContainerBuilder().AddBoolean("PLANTED", 1).Build();
+    ASSERT_TRUE(WriteFileBytes(planted, bait));
+
+    EXPECT_EQ(Load(skin), "error");
+    EXPECT_EQ(ReadFileBytes(planted), bait);
+    EXPECT_EQ(temp.Contents(), std::vector<std::string>{planted.substr(temp.Path().size())});
+    EXPECT_EQ(Load(skin), "ready");  // under the next, free name
+}
+
+TEST_F(SkinLoadScratchTest, NoLoadLeavesAFileInTheTemporaryFolder) {
+    std::vector<std::uint8_t> damaged = Skin().Build();
+    testing::Put32(damaged, 12, 25);  // a container header of another length
+    const struct {
+        std::string file;
+        std::string password;
+        std::string outcome;
+    } loads[] = {
+        {WriteSkin("good.skn", testing::SkinFileBytes(Skin())), "", "ready"},
+        {WriteSkin("locked.skn", testing::SkinFileBytes(Skin(), "pw")), "wrong", "not ready"},
+        {WriteSkin("text.skn", Bytes({'n', 'o', 't', ' ', 'a', ' ', 's', 'k', 'i', 'n'})), "", "error"},
+        {WriteSkin("damaged.skn", testing::BuildSkinArchive({{"SKINDATA.SK2", damaged}})), "", "error"},
+    };
+    for (const auto& load : loads) {
+        EXPECT_EQ(Load(load.file, load.password), load.outcome) << load.file;
+        EXPECT_TRUE(temp.Contents().empty()) << load.file;
+    }
 }
 
 TEST(WinSkinSearchFoldersTest, TheProgramsTheWindowsAndTheSystemFolder) {
