@@ -4,30 +4,12 @@
 
 #include <algorithm>
 #include <cstring>
-#include <limits>
 #include <stdexcept>
 
-#include "gui/Gdi.h"
+#include "platform/WinFile.h"
 
 namespace zelkova {
 namespace {
-
-struct FileHandleTraits {
-    using Handle = HANDLE;
-    static void Close(HANDLE handle) noexcept { ::CloseHandle(handle); }
-};
-using OwnedFile = UniqueHandle<FileHandleTraits>;
-
-// CreateFileA reports failure as INVALID_HANDLE_VALUE, which the wrapper must never own.
-OwnedFile OpenFile(const std::string& path, DWORD access, DWORD share, DWORD disposition,
-                   DWORD flags = FILE_ATTRIBUTE_NORMAL) {
-    const HANDLE handle =
-        ::CreateFileA(path.c_str(), access, share, nullptr, disposition, flags, nullptr);
-    return OwnedFile(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
-}
-
-// One ReadFile or WriteFile moves at most a DWORD's worth.
-constexpr std::size_t kMaxTransfer = std::numeric_limits<DWORD>::max();
 
 // The offset rides in the OVERLAPPED structure, so no separate seek can go wrong.
 OVERLAPPED At(std::uint64_t offset) {
@@ -46,7 +28,7 @@ std::size_t ReadAtOffset(HANDLE file, std::uint64_t size, std::uint64_t offset,
     std::size_t done = 0;
     while (done < available) {
         OVERLAPPED position = At(offset + done);
-        const DWORD wanted = static_cast<DWORD>(std::min(available - done, kMaxTransfer));
+        const DWORD wanted = static_cast<DWORD>(std::min(available - done, kMaxFileTransfer));
         DWORD got = 0;
         if (!::ReadFile(file, buffer.data() + done, wanted, &got, &position) || got == 0) break;
         done += got;
@@ -77,7 +59,7 @@ public:
         std::size_t done = 0;
         while (done < bytes.size()) {
             OVERLAPPED position = At(size_);
-            const DWORD wanted = static_cast<DWORD>(std::min(bytes.size() - done, kMaxTransfer));
+            const DWORD wanted = static_cast<DWORD>(std::min(bytes.size() - done, kMaxFileTransfer));
             DWORD put = 0;
             if (!::WriteFile(file_.get(), bytes.data() + done, wanted, &put, &position) || put == 0)
                 break;
@@ -104,7 +86,7 @@ bool WinFileSystem::FileExists(const std::string& path) {
 }
 
 std::unique_ptr<RandomAccessFile> WinFileSystem::OpenForReading(const std::string& path) {
-    OwnedFile file = OpenFile(path, GENERIC_READ,
+    OwnedFile file = OpenFileHandle(path, GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING);
     LARGE_INTEGER size{};
     if (!file || !::GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) return nullptr;
@@ -114,7 +96,7 @@ std::unique_ptr<RandomAccessFile> WinFileSystem::OpenForReading(const std::strin
 std::unique_ptr<ScratchFile> WinFileSystem::CreateScratchFile(const std::string& path) {
     // CREATE_NEW fails on anything already at the name, a link or junction included, so an
     // elevated process never writes through something another program put there.
-    OwnedFile file = OpenFile(path, GENERIC_READ | GENERIC_WRITE, 0, CREATE_NEW,
+    OwnedFile file = OpenFileHandle(path, GENERIC_READ | GENERIC_WRITE, 0, CREATE_NEW,
                               FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE);
     if (!file) return nullptr;
     return std::make_unique<WinScratchFile>(std::move(file));

@@ -3,30 +3,19 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <limits>
 
-#include "gui/Gdi.h"
+#include "platform/WinFile.h"
 
 namespace zelkova {
 
 namespace {
 
-struct FileHandleTraits {
-    using Handle = HANDLE;
-    static void Close(HANDLE handle) noexcept { ::CloseHandle(handle); }
-};
-using OwnedFile = UniqueHandle<FileHandleTraits>;
-
 // Others may read, write and even replace the file while we hold it, as with the profile
 // functions, which hold it only for a moment.
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-constexpr DWORD kMaxTransfer = std::numeric_limits<DWORD>::max();
 
-// CreateFileA reports failure as INVALID_HANDLE_VALUE, which the wrapper must never own.
-OwnedFile OpenFile(const std::string& path, DWORD access, DWORD disposition) {
-    const HANDLE handle = ::CreateFileA(path.c_str(), access, kShareAll, nullptr, disposition,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
-    return OwnedFile(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
+OwnedFile OpenShared(const std::string& path, DWORD access, DWORD disposition) {
+    return OpenFileHandle(path, access, kShareAll, disposition);
 }
 
 bool IsReadOnly(const std::string& path) {
@@ -36,7 +25,7 @@ bool IsReadOnly(const std::string& path) {
 
 bool WriteAll(HANDLE file, std::string_view bytes) {
     while (!bytes.empty()) {
-        const DWORD wanted = static_cast<DWORD>(std::min<size_t>(bytes.size(), kMaxTransfer));
+        const DWORD wanted = static_cast<DWORD>(std::min<size_t>(bytes.size(), kMaxFileTransfer));
         DWORD written = 0;
         if (!::WriteFile(file, bytes.data(), wanted, &written, nullptr) || written == 0)
             return false;
@@ -48,12 +37,12 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 // The bytes reach the disk before the caller moves the file into place: otherwise a power cut
 // soon after the move could leave the new name over an empty file.
 bool WriteNewFile(const std::string& path, std::string_view bytes) {
-    const OwnedFile file = OpenFile(path, GENERIC_WRITE, CREATE_ALWAYS);
+    const OwnedFile file = OpenShared(path, GENERIC_WRITE, CREATE_ALWAYS);
     return file && WriteAll(file.get(), bytes) && ::FlushFileBuffers(file.get());
 }
 
 bool RewriteInPlace(const std::string& path, std::string_view bytes) {
-    const OwnedFile file = OpenFile(path, GENERIC_WRITE, OPEN_EXISTING);
+    const OwnedFile file = OpenShared(path, GENERIC_WRITE, OPEN_EXISTING);
     return file && WriteAll(file.get(), bytes) && ::SetEndOfFile(file.get()) &&
            ::FlushFileBuffers(file.get());
 }
@@ -61,7 +50,7 @@ bool RewriteInPlace(const std::string& path, std::string_view bytes) {
 }  // namespace
 
 std::optional<std::string> WinProfileFileStore::ReadAll(const std::string& path) const {
-    const OwnedFile file = OpenFile(path, GENERIC_READ, OPEN_EXISTING);
+    const OwnedFile file = OpenShared(path, GENERIC_READ, OPEN_EXISTING);
     if (!file) {
         const DWORD error = ::GetLastError();
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return std::string();
@@ -79,7 +68,7 @@ std::optional<std::string> WinProfileFileStore::ReadAll(const std::string& path)
 
 bool WinProfileFileStore::CreateForWriting(const std::string& path) const {
     if (IsReadOnly(path)) return false;
-    return static_cast<bool>(OpenFile(path, GENERIC_WRITE, OPEN_ALWAYS));
+    return static_cast<bool>(OpenShared(path, GENERIC_WRITE, OPEN_ALWAYS));
 }
 
 bool WinProfileFileStore::ReplaceAll(const std::string& path, std::string_view bytes) const {
