@@ -144,24 +144,6 @@ Bytes JpegPixels(std::initializer_list<const char*> candidates) {
     return {};
 }
 
-// zlib's raw stream of `data`, flushed to a block boundary every `every` bytes.
-Bytes ZlibFlushedOften(std::span<const std::uint8_t> data, std::size_t every) {
-    z_stream z{};
-    deflateInit2(&z, 6, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
-    Bytes out(deflateBound(&z, static_cast<uLong>(data.size())) + data.size() / every * 16 + 64);
-    z.next_out = out.data();
-    z.avail_out = static_cast<uInt>(out.size());
-    for (std::size_t pos = 0; pos < data.size(); pos += every) {
-        const std::size_t n = std::min(every, data.size() - pos);
-        z.next_in = const_cast<Bytef*>(data.data() + pos);
-        z.avail_in = static_cast<uInt>(n);
-        deflate(&z, pos + n == data.size() ? Z_FINISH : Z_FULL_FLUSH);
-    }
-    out.resize(z.total_out);
-    deflateEnd(&z);
-    return out;
-}
-
 // Dynamic blocks of six literals and one match, each with a literal/length and a distance code
 // whose longest codes are 15 bits: the most table per input bit a block can ask for. Lengths
 // are written with zero runs, as a compact header would be.
@@ -264,7 +246,7 @@ const std::vector<Sample>& Samples() {
         const Bytes text = TextLike();
         const std::span<const std::uint8_t> head(text.data(), 1 << 20);
         s.push_back(
-            {"zlib-flush-every-64", {head.begin(), head.end()}, ZlibFlushedOften(head, 64)});
+            {"zlib-flush-every-64", {head.begin(), head.end()}, zelkova::testing::ZlibFlushedEvery(head, 64, Z_FULL_FLUSH)});
         Stream hostile = TinyBlocksWithLongCodes(20000);
         s.push_back(
             {"tiny-blocks-15-bit-codes", std::move(hostile.original), std::move(hostile.stream)});

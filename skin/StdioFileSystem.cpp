@@ -18,13 +18,17 @@ bool SeekTo(std::FILE* file, std::uint64_t offset) {
     return std::fseek(file, static_cast<long>(offset), SEEK_SET) == 0;
 }
 
+std::size_t ReadFileAt(std::FILE* file, std::uint64_t size, std::uint64_t offset, std::span<std::uint8_t> buffer) {
+    if (buffer.empty() || offset >= size || !SeekTo(file, offset)) return 0;
+    return std::fread(buffer.data(), 1, buffer.size(), file);
+}
+
 class StdioReadFile final : public RandomAccessFile {
 public:
     StdioReadFile(UniqueFile file, std::uint64_t size) : file_(std::move(file)), size_(size) {}
     std::uint64_t Size() const override { return size_; }
     std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> buffer) override {
-        if (buffer.empty() || offset >= size_ || !SeekTo(file_.get(), offset)) return 0;
-        return std::fread(buffer.data(), 1, buffer.size(), file_.get());
+        return ReadFileAt(file_.get(), size_, offset, buffer);
     }
 
 private:
@@ -69,8 +73,7 @@ public:
     }
     std::uint64_t Size() const override { return size_; }
     std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> buffer) override {
-        if (buffer.empty() || offset >= size_ || !SeekTo(file_.get(), offset)) return 0;
-        return std::fread(buffer.data(), 1, buffer.size(), file_.get());
+        return ReadFileAt(file_.get(), size_, offset, buffer);
     }
 
 private:

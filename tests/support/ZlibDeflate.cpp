@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace zelkova::testing {
@@ -34,6 +35,23 @@ std::vector<std::uint8_t> ZlibRawDeflate(std::span<const std::uint8_t> data, int
     out.resize(z.total_out);
     deflateEnd(&z);
     if (rc != Z_STREAM_END) throw std::runtime_error("deflate did not finish");
+    return out;
+}
+
+std::vector<std::uint8_t> ZlibFlushedEvery(std::span<const std::uint8_t> data, std::size_t every, int flush) {
+    z_stream z{};
+    deflateInit2(&z, 6, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
+    std::vector<std::uint8_t> out(deflateBound(&z, static_cast<uLong>(data.size())) + data.size() / every * 16 + 64);
+    z.next_out = out.data();
+    z.avail_out = static_cast<uInt>(out.size());
+    for (std::size_t pos = 0; pos < data.size(); pos += every) {
+        const std::size_t n = std::min(every, data.size() - pos);
+        z.next_in = const_cast<Bytef*>(data.data() + pos);
+        z.avail_in = static_cast<uInt>(n);
+        deflate(&z, pos + n == data.size() ? Z_FINISH : flush);
+    }
+    out.resize(z.total_out);
+    deflateEnd(&z);
     return out;
 }
 

@@ -104,24 +104,6 @@ TEST(InflateAgainstZlib, DecodesMegabytes) {
     }
 }
 
-// zlib's stream of `data`, ended at a block boundary every `every` bytes with `flush`.
-std::vector<std::uint8_t> ZlibFlushedEvery(std::span<const std::uint8_t> data, std::size_t every, int flush) {
-    z_stream z{};
-    deflateInit2(&z, 6, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
-    std::vector<std::uint8_t> out(deflateBound(&z, static_cast<uLong>(data.size())) + data.size() / every * 16 + 64);
-    z.next_out = out.data();
-    z.avail_out = static_cast<uInt>(out.size());
-    for (std::size_t pos = 0; pos < data.size(); pos += every) {
-        const std::size_t n = std::min(every, data.size() - pos);
-        z.next_in = const_cast<Bytef*>(data.data() + pos);
-        z.avail_in = static_cast<uInt>(n);
-        deflate(&z, pos + n == data.size() ? Z_FINISH : flush);
-    }
-    out.resize(z.total_out);
-    deflateEnd(&z);
-    return out;
-}
-
 // Many small blocks, each with its own tables, and empty stored blocks between them.
 TEST(InflateAgainstZlib, DecodesStreamsFlushedEveryFewBytes) {
     const std::vector<std::uint8_t> data = MakeData(Kind::Mixed, 200000, 5);
@@ -129,7 +111,7 @@ TEST(InflateAgainstZlib, DecodesStreamsFlushedEveryFewBytes) {
         for (int flush : {Z_FULL_FLUSH, Z_SYNC_FLUSH, Z_BLOCK}) {
             const std::span<const std::uint8_t> part(data.data(), every == 1 ? 5000 : data.size());
             std::vector<std::uint8_t> out;
-            ASSERT_EQ(InflateToVector(ZlibFlushedEvery(part, every, flush), out), InflateStatus::Done)
+            ASSERT_EQ(InflateToVector(testing::ZlibFlushedEvery(part, every, flush), out), InflateStatus::Done)
                 << every << " " << flush;
             ASSERT_TRUE(std::equal(out.begin(), out.end(), part.begin(), part.end())) << every << " " << flush;
         }
