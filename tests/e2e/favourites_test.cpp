@@ -243,11 +243,7 @@ TEST_F(Favourites, CopyToClipboardPutsTheKeyTextThereOrReportsABusyClipboard) {
 class FavouriteJumps : public Favourites {
 protected:
     void SetUp() override {
-        char temp[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, temp);
-        logPath = std::string(temp) + "zelkova_fav_editor_" + std::to_string(GetCurrentProcessId()) + ".log";
-        DeleteFileA(logPath.c_str());
-        SetEnvironmentVariableA("ZELKOVA_FAKE_EDITOR_LOG", logPath.c_str());
+        logPath = UseFreshEditorLog("fav_editor");
         editor = ChildProcess::Start("\"" + ProgramFolder() + "fake_regedit.exe\"");
         ASSERT_TRUE(WaitForWindow([&] { return FindProcessWindow(editor.Id(), "RegEdit_RegEdit"); }));
     }

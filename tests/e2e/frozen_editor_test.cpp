@@ -24,11 +24,7 @@ constexpr auto kBackWithin = std::chrono::milliseconds(3 * kEditorReplyLimitMs);
 class FrozenEditorEndToEnd : public ::testing::Test {
 protected:
     void SetUp() override {
-        char temp[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, temp);
-        logPath = std::string(temp) + "zelkova_e2e_frozen_" + std::to_string(GetCurrentProcessId()) + ".log";
-        DeleteFileA(logPath.c_str());
-        SetEnvironmentVariableA("ZELKOVA_FAKE_EDITOR_LOG", logPath.c_str());
+        logPath = UseFreshEditorLog("e2e_frozen");
         ASSERT_EQ(FindWindowA("RegEdit_RegEdit", nullptr), nullptr) << "another editor would take the jump";
     }
     void TearDown() override { DeleteFileA(logPath.c_str()); }

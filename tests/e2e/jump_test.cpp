@@ -13,11 +13,7 @@ using namespace zelkova::testing;
 class JumpEndToEnd : public ::testing::Test {
 protected:
     void SetUp() override {
-        char temp[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, temp);
-        logPath = std::string(temp) + "zelkova_e2e_editor_" + std::to_string(GetCurrentProcessId()) + ".log";
-        DeleteFileA(logPath.c_str());
-        SetEnvironmentVariableA("ZELKOVA_FAKE_EDITOR_LOG", logPath.c_str());
+        logPath = UseFreshEditorLog("e2e_editor");
         editor = ChildProcess::Start("\"" + ProgramFolder() + "fake_regedit.exe\"");
         ASSERT_TRUE(WaitForWindow([&] { return FindProcessWindow(editor.Id(), "RegEdit_RegEdit"); }));
         ASSERT_TRUE(app.Started()) << "Zelkova.exe showed no main window";

@@ -110,11 +110,7 @@ TEST_F(Tray, TheIconsRightButtonOpensTheTrayMenuWhoseItemsRestoreAndExit) {
 }
 
 TEST_F(Tray, JumpFromClipboardInTheTrayMenuJumpsAndLeavesTheWindowHidden) {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    const std::string log = std::string(temp) + "zelkova_tray_editor_" + std::to_string(GetCurrentProcessId()) + ".log";
-    DeleteFileA(log.c_str());
-    SetEnvironmentVariableA("ZELKOVA_FAKE_EDITOR_LOG", log.c_str());
+    const std::string log = UseFreshEditorLog("tray_editor");
     ChildProcess editor = ChildProcess::Start("\"" + ProgramFolder() + "fake_regedit.exe\"");
     ASSERT_TRUE(WaitForWindow([&] { return FindProcessWindow(editor.Id(), "RegEdit_RegEdit"); }));
 

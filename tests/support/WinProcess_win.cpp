@@ -76,6 +76,16 @@ std::string ReadWholeFile(const std::string& path) {
     return text.str();
 }
 
+std::string UseFreshEditorLog(const std::string& tag) {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string path =
+        std::string(temp) + "zelkova_" + tag + "_" + std::to_string(GetCurrentProcessId()) + ".log";
+    DeleteFileA(path.c_str());
+    SetEnvironmentVariableA("ZELKOVA_FAKE_EDITOR_LOG", path.c_str());
+    return path;
+}
+
 HWND FindProcessWindow(DWORD processId, const char* className, const char* title) {
     HWND window = nullptr;
     while ((window = FindWindowExA(nullptr, window, className, title)) != nullptr) {

@@ -59,6 +59,10 @@ std::string WindowText(HWND window);
 std::string ClassName(HWND window);
 std::string ReadWholeFile(const std::string& path);
 
+// An empty log file in the temporary folder, named by `tag` and this process, that the stand-in
+// Registry Editor started from now on writes what it is sent to; returns its path.
+std::string UseFreshEditorLog(const std::string& tag);
+
 // The first top-level window of `className` that belongs to process `processId`.
 HWND FindProcessWindow(DWORD processId, const char* className, const char* title = nullptr);
 

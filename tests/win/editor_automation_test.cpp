@@ -25,11 +25,7 @@ std::vector<std::string> Lines(const std::string& text) {
 class EditorAutomationTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char temp[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, temp);
-        logPath = std::string(temp) + "zelkova_fake_editor_" + std::to_string(GetCurrentProcessId()) + ".log";
-        DeleteFileA(logPath.c_str());
-        SetEnvironmentVariableA("ZELKOVA_FAKE_EDITOR_LOG", logPath.c_str());
+        logPath = UseFreshEditorLog("fake_editor");
         CloseEveryEditor();
     }
     void TearDown() override {
