@@ -20,7 +20,7 @@
 #include <string>
 
 #include "skin/Inflate.h"
-#include "skin/StdioFileSystem.h"
+#include "base/StdioFileSystem.h"
 #include "support/DeflateWriter.h"
 #include "support/ZlibDeflate.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "skin/SUI2SkinReader.h"
-#include "skin/StdioFileSystem.h"
+#include "base/StdioFileSystem.h"
 #include "support/ScratchFolder.h"
 #include "support/SkinFileWriter.h"
 #include "support/ZlibDeflate.h"

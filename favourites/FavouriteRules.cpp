@@ -1,6 +1,6 @@
 #include "favourites/FavouriteRules.h"
 
-#include "jump/AsciiText.h"
+#include "base/AsciiText.h"
 
 namespace zelkova {
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "jump/AsciiText.h"
+#include "base/AsciiText.h"
 
 namespace zelkova {
 

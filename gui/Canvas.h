@@ -7,7 +7,7 @@
 
 #include "gui/Font.h"
 #include "gui/Gdi.h"
-#include "skin/Geometry.h"
+#include "base/Geometry.h"
 
 namespace zelkova {
 

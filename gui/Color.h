@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "skin/ThemeSource.h"
+#include "base/TColor.h"
 
 namespace zelkova {
 

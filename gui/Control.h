@@ -16,7 +16,7 @@
 #include "gui/Font.h"
 #include "gui/Messages.h"
 #include "gui/Properties.h"
-#include "skin/Geometry.h"
+#include "base/Geometry.h"
 
 namespace zelkova {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "skin/Geometry.h"
+#include "base/Geometry.h"
 
 namespace zelkova {
 

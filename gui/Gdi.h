@@ -15,46 +15,14 @@
 #include <stdexcept>
 #include <utility>
 
+#include "base/UniqueHandle.h"
+
 namespace zelkova {
 
 // A GDI call that should not fail under normal conditions did (usually resource exhaustion).
 class GdiError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
-};
-
-// One owned handle whose release function is given by Traits::Close.
-template <typename Traits>
-class UniqueHandle {
-public:
-    using Handle = typename Traits::Handle;
-
-    UniqueHandle() noexcept = default;
-    explicit UniqueHandle(Handle handle) noexcept : handle_(handle) {}
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
-    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other)
-            reset(other.release());
-        return *this;
-    }
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
-    ~UniqueHandle() { reset(); }
-
-    Handle get() const noexcept { return handle_; }
-    explicit operator bool() const noexcept { return handle_ != nullptr; }
-
-    // Gives up ownership without releasing.
-    [[nodiscard]] Handle release() noexcept { return std::exchange(handle_, nullptr); }
-
-    void reset(Handle handle = nullptr) noexcept {
-        if (handle_ != nullptr && handle_ != handle)
-            Traits::Close(handle_);
-        handle_ = handle;
-    }
-
-private:
-    Handle handle_ = nullptr;
 };
 
 template <typename H>

@@ -1,6 +1,6 @@
 #include "jump/KeyResolution.h"
 
-#include "jump/AsciiText.h"
+#include "base/AsciiText.h"
 #include "jump/EditorNavigation.h"
 #include "jump/RootKeys.h"
 

@@ -1,6 +1,6 @@
 #include "jump/TypeAhead.h"
 
-#include "jump/AsciiText.h"
+#include "base/AsciiText.h"
 
 namespace zelkova {
 

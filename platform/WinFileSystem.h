@@ -1,8 +1,8 @@
 #pragma once
 // The skin reader's file access and temporary names on Win32: kernel32 file handles opened
 // deny-none, the user's temporary folder and CoCreateGuid.
-#include "skin/FileAccess.h"
-#include "skin/TempFileName.h"
+#include "base/FileAccess.h"
+#include "base/TempFileName.h"
 
 namespace zelkova {
 

@@ -4,7 +4,7 @@
 // rule that decides whether the mouse has left it.
 #include <cstdint>
 
-#include "skin/Geometry.h"
+#include "base/Geometry.h"
 
 namespace zelkova {
 

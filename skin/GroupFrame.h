@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "skin/Geometry.h"
+#include "base/Geometry.h"
 
 namespace zelkova {
 

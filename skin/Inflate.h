@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "skin/FileAccess.h"
+#include "base/FileAccess.h"
 
 namespace zelkova {
 

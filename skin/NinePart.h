@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "skin/Geometry.h"
+#include "base/Geometry.h"
 
 namespace zelkova {
 

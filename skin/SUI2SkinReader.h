@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "skin/FileAccess.h"
+#include "base/FileAccess.h"
 #include "skin/SkinContainer.h"
-#include "skin/TempFileName.h"
+#include "base/TempFileName.h"
 
 namespace zelkova {
 

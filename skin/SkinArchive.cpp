@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "jump/AsciiText.h"
+#include "base/AsciiText.h"
 #include "skin/Inflate.h"
 #include "skin/PkwareCipher.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "skin/FileAccess.h"
+#include "base/FileAccess.h"
 
 namespace zelkova {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <algorithm>
 
-#include "jump/AsciiText.h"
+#include "base/AsciiText.h"
 
 namespace zelkova {
 namespace {

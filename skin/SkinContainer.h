@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "skin/BmpImage.h"
-#include "skin/FileAccess.h"
+#include "base/FileAccess.h"
 
 namespace zelkova {
 

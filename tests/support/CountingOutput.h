@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/FileAccess.h"
+#include "base/FileAccess.h"
 
 #include <cstdint>
 #include <span>

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "skin/TempFileName.h"
+#include "base/TempFileName.h"
 
 namespace zelkova::testing {
 

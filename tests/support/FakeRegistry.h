@@ -1,6 +1,6 @@
 #pragma once
 
-#include "jump/AsciiText.h"
+#include "base/AsciiText.h"
 #include "jump/RegistryProbe.h"
 
 #include <map>

@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-#include "skin/FileAccess.h"
+#include "base/FileAccess.h"
 
 namespace zelkova::testing {
 

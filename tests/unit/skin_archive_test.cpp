@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <random>
 
-#include "skin/StdioFileSystem.h"
+#include "base/StdioFileSystem.h"
 #include "support/CountingOutput.h"
 #include "support/ScratchFolder.h"
 #include "support/SkinFileWriter.h"

@@ -5,7 +5,7 @@
 #include "skin/SUI2Define.h"
 #include "skin/SUIFileThemeCore.h"
 #include "skin/SUIFileThemeMgr.h"
-#include "skin/StdioFileSystem.h"
+#include "base/StdioFileSystem.h"
 #include "support/CountingTempFolder.h"
 #include "support/ScratchFolder.h"
 #include "support/SkinFileWriter.h"

@@ -1,7 +1,7 @@
 #pragma once
 // FileSystem over the C runtime's stdio with 8-bit paths: what the native build and the tests
 // use. The Windows C runtime opens files deny-none, as the skin reader wants.
-#include "skin/FileAccess.h"
+#include "base/FileAccess.h"
 
 namespace zelkova {
 

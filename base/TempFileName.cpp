@@ -1,4 +1,4 @@
-#include "skin/TempFileName.h"
+#include "base/TempFileName.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "skin/FileAccess.h"
+#include "base/FileAccess.h"
 
 #include <algorithm>
 #include <cstring>

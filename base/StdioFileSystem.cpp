@@ -1,4 +1,4 @@
-#include "skin/StdioFileSystem.h"
+#include "base/StdioFileSystem.h"
 
 #include <climits>
 #include <cstdio>
