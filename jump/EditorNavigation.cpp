@@ -1,5 +1,6 @@
 #include "jump/EditorNavigation.h"
 
+#include "base/UniqueHandle.h"
 #include "jump/ItemSelectionNavigation.h"
 
 namespace zelkova {
@@ -14,9 +15,17 @@ bool SendChar(EditorAutomation& editor, WindowRef pane, char c) {
     return editor.SendWindowMessage(pane, kWmChar, static_cast<unsigned char>(c), 0);
 }
 
+// The started editor's process handle, given back to the platform when the start is over.
+struct StartedProcessTraits {
+    using Handle = ProcessRef;
+    EditorAutomation* editor = nullptr;
+    void Close(ProcessRef process) const noexcept { editor->CloseProcess(process); }
+};
+
 WindowRef StartEditor(EditorAutomation& editor) {
     const EditorStartRecord record{kSeeMaskNoCloseProcess, "open", kEditorFile, kSwShowNormal};
-    const ProcessRef process = editor.StartProcess(record);
+    const UniqueHandle<StartedProcessTraits> started(editor.StartProcess(record), {&editor});
+    const ProcessRef process = started.get();
     editor.WaitForInputIdle(process, kEditorIdleWaitMs);
     WindowRef window = editor.FindTopLevelWindow(kEditorWindowClass);
     // The editor often shows its window only after the idle wait; keep looking for a while
@@ -27,7 +36,6 @@ WindowRef StartEditor(EditorAutomation& editor) {
         editor.Sleep(kEditorPollIntervalMs);
         window = editor.FindTopLevelWindow(kEditorWindowClass);
     }
-    if (process) editor.CloseProcess(process);
     return window;
 }
 

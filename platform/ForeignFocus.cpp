@@ -1,6 +1,6 @@
 #include "platform/ForeignFocus.h"
 
-#include <memory>
+#include "platform/KernelHandle.h"
 
 namespace zelkova {
 namespace {
@@ -53,8 +53,7 @@ bool WaitHandlingSentMessages(HANDLE thread, DWORD limitMs) {
 }  // namespace
 
 bool FocusOtherThreadsWindow(HWND window, DWORD limitMs) {
-    const std::unique_ptr<void, decltype(&::CloseHandle)> thread(
-        ::CreateThread(nullptr, 0, SetFocusFromSharedInput, window, 0, nullptr), &::CloseHandle);
+    const OwnedKernelHandle thread(::CreateThread(nullptr, 0, SetFocusFromSharedInput, window, 0, nullptr));
     return thread && WaitHandlingSentMessages(thread.get(), limitMs);
 }
 

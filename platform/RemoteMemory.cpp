@@ -13,23 +13,9 @@ OwnedProcess OwnedProcess::OfWindow(HWND window) {
     return OwnedProcess(::OpenProcess(kRights, FALSE, id));
 }
 
-OwnedProcess::OwnedProcess(OwnedProcess&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-
-OwnedProcess& OwnedProcess::operator=(OwnedProcess&& other) noexcept {
-    if (this != &other) {
-        if (handle_) ::CloseHandle(handle_);
-        handle_ = std::exchange(other.handle_, nullptr);
-    }
-    return *this;
-}
-
-OwnedProcess::~OwnedProcess() {
-    if (handle_) ::CloseHandle(handle_);
-}
-
 PointerWidth OwnedProcess::Width() const {
     BOOL emulated = FALSE;
-    if (::IsWow64Process(handle_, &emulated) && emulated) return PointerWidth::Bits32;
+    if (::IsWow64Process(handle_.get(), &emulated) && emulated) return PointerWidth::Bits32;
     if constexpr (sizeof(void*) == 8) {
         return PointerWidth::Bits64;
     } else {

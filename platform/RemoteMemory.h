@@ -1,6 +1,7 @@
 #pragma once
 
 #include "jump/PaneItemRecords.h"
+#include "platform/KernelHandle.h"
 
 #include <windows.h>
 
@@ -16,20 +17,15 @@ public:
     OwnedProcess() = default;
     // The process that owns `window`, with the rights to read, write and allocate its memory.
     static OwnedProcess OfWindow(HWND window);
-    OwnedProcess(OwnedProcess&& other) noexcept;
-    OwnedProcess& operator=(OwnedProcess&& other) noexcept;
-    OwnedProcess(const OwnedProcess&) = delete;
-    OwnedProcess& operator=(const OwnedProcess&) = delete;
-    ~OwnedProcess();
 
-    explicit operator bool() const { return handle_ != nullptr; }
-    HANDLE Get() const { return handle_; }
+    explicit operator bool() const { return static_cast<bool>(handle_); }
+    HANDLE Get() const { return handle_.get(); }
     // How wide the process's pointers are: the layout its controls expect of item records.
     PointerWidth Width() const;
 
 private:
     explicit OwnedProcess(HANDLE handle) : handle_(handle) {}
-    HANDLE handle_ = nullptr;
+    OwnedKernelHandle handle_;
 };
 
 // Memory committed in another process, so that its controls can read and fill records we

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "gui/Gdi.h"
+#include "base/UniqueHandle.h"
 
 namespace zelkova {
 

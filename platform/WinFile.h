@@ -1,4 +1,4 @@
-// A file handle from CreateFileA, owned, shared by the platform's file access.
+// Opening a file handle from CreateFileA, owned, for the platform's file access.
 #pragma once
 
 #include <windows.h>
@@ -7,15 +7,11 @@
 #include <limits>
 #include <string>
 
-#include "gui/Gdi.h"
+#include "platform/KernelHandle.h"
 
 namespace zelkova {
 
-struct FileHandleTraits {
-    using Handle = HANDLE;
-    static void Close(HANDLE handle) noexcept { ::CloseHandle(handle); }
-};
-using OwnedFile = UniqueHandle<FileHandleTraits>;
+using OwnedFile = OwnedKernelHandle;
 
 // CreateFileA reports failure as INVALID_HANDLE_VALUE, which the owner must never hold.
 inline OwnedFile OpenFileHandle(const std::string& path, DWORD access, DWORD share, DWORD disposition,

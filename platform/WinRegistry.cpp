@@ -3,44 +3,26 @@
 #include <windows.h>
 
 #include <string>
-#include <utility>
+
+#include "base/UniqueHandle.h"
 
 namespace zelkova {
 namespace {
 
 constexpr REGSAM kReadAccess = STANDARD_RIGHTS_READ | KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS;
 
-class RegistryKey {
-public:
-    RegistryKey() = default;
-    explicit RegistryKey(HKEY key) : key_(key) {}
-    RegistryKey(RegistryKey&& other) noexcept : key_(std::exchange(other.key_, nullptr)) {}
-    RegistryKey& operator=(RegistryKey&& other) noexcept {
-        if (this != &other) {
-            Close();
-            key_ = std::exchange(other.key_, nullptr);
-        }
-        return *this;
-    }
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-    ~RegistryKey() { Close(); }
-
-    static RegistryKey Open(HKEY root, std::string_view path, REGSAM access) {
-        const std::string zeroTerminated(WithoutLeadingBackslash(path));
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(root, zeroTerminated.c_str(), 0, access, &key) != ERROR_SUCCESS) return {};
-        return RegistryKey(key);
-    }
-    explicit operator bool() const { return key_ != nullptr; }
-    HKEY get() const { return key_; }
-
-private:
-    void Close() {
-        if (key_) RegCloseKey(std::exchange(key_, nullptr));
-    }
-    HKEY key_ = nullptr;
+struct RegistryKeyTraits {
+    using Handle = HKEY;
+    static void Close(HKEY key) noexcept { RegCloseKey(key); }
 };
+using RegistryKey = UniqueHandle<RegistryKeyTraits>;
+
+RegistryKey OpenRegistryKey(HKEY root, std::string_view path, REGSAM access) {
+    const std::string zeroTerminated(WithoutLeadingBackslash(path));
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, zeroTerminated.c_str(), 0, access, &key) != ERROR_SUCCESS) return {};
+    return RegistryKey(key);
+}
 
 HKEY ToHkey(PredefinedKey root) {
     switch (root) {
@@ -58,10 +40,10 @@ public:
     explicit WinRegistryProbe(HKEY root) : root_(root) {}
 
     bool KeyExists(std::string_view path) override {
-        return static_cast<bool>(RegistryKey::Open(root_, path, kReadAccess));
+        return static_cast<bool>(OpenRegistryKey(root_, path, kReadAccess));
     }
     bool OpenKey(std::string_view path) override {
-        RegistryKey key = RegistryKey::Open(root_, path, KEY_ALL_ACCESS);
+        RegistryKey key = OpenRegistryKey(root_, path, KEY_ALL_ACCESS);
         if (!key) return false;
         current_ = std::move(key);
         return true;

@@ -2,7 +2,7 @@
 
 #include <shlobj.h>
 
-#include "gui/Gdi.h"
+#include "base/UniqueHandle.h"
 
 namespace zelkova {
 
