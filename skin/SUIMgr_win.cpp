@@ -43,8 +43,8 @@ FileThemeComponent* FileThemeOf(const Component& component) {
     return nullptr;
 }
 
-TsuiFileTheme::TsuiFileTheme(Component* owner)
-    : FileThemeComponent(owner), core_(SkinFileEnvironment{files_, temp_}, folders_) {}
+TsuiFileTheme::TsuiFileTheme(Component* owner, SkinFileEnvironment environment, SkinSearchFolders& folders)
+    : FileThemeComponent(owner), core_(environment, folders) {}
 
 const PropertyTable& TsuiFileTheme::PublishedProperties() const {
     using T = TsuiFileTheme;

@@ -8,8 +8,7 @@
 
 #include "gui/Component.h"
 #include "gui/Gdi.h"
-#include "platform/WinFileSystem.h"
-#include "platform/WinSkinSearchFolders.h"
+#include "skin/SUI2SkinReader.h"
 #include "skin/SUIFileThemeCore.h"
 #include "skin/ThemeSource.h"
 
@@ -41,9 +40,10 @@ FileThemeComponent* FileThemeOf(const Component& component);
 // file (as given, then by its name beside the program, in the Windows and in the system
 // folder), loads it, and makes every skinned component of the owning form that uses this theme
 // read its look again: after a load that succeeds, and after one that loses a loaded skin.
+// Whoever makes one hands it the file access and the folders to search, which must outlive it.
 class TsuiFileTheme final : public FileThemeComponent {
 public:
-    explicit TsuiFileTheme(Component* owner);
+    TsuiFileTheme(Component* owner, SkinFileEnvironment environment, SkinSearchFolders& folders);
 
     const PropertyTable& PublishedProperties() const override;
 
@@ -71,9 +71,6 @@ private:
     // Makes the skinned components of the owning form that use this theme read it again.
     void RefreshUsers(const FileThemeCore::ThemeFileChange& change, bool wasReady);
 
-    WinFileSystem files_;
-    WinTempFolder temp_;
-    WinSkinSearchFolders folders_;
     FileThemeCore core_;
 };
 

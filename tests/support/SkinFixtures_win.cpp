@@ -96,4 +96,33 @@ void WriteSkinFile(const std::string& path, const std::vector<std::uint8_t>& byt
     ASSERT_TRUE(WriteFileBytes(path, bytes)) << "cannot write " << path;
 }
 
+namespace {
+
+struct WinSkinFiles {
+    WinFileSystem files;
+    WinTempFolder temp;
+    WinSkinSearchFolders folders;
+};
+
+WinSkinFiles& SystemSkinFiles() {
+    static WinSkinFiles skinFiles;
+    return skinFiles;
+}
+
+}  // namespace
+
+SkinFileEnvironment SystemSkinFileEnvironment() {
+    return {SystemSkinFiles().files, SystemSkinFiles().temp};
+}
+
+SkinSearchFolders& SystemSkinSearchFolders() { return SystemSkinFiles().folders; }
+
+TsuiFileTheme& MakeFileTheme(Component& owner) {
+    return Make<TsuiFileTheme>(owner, SystemSkinFileEnvironment(), SystemSkinSearchFolders());
+}
+
+std::unique_ptr<TsuiFileTheme> MakeUnownedFileTheme() {
+    return std::make_unique<TsuiFileTheme>(nullptr, SystemSkinFileEnvironment(), SystemSkinSearchFolders());
+}
+
 }  // namespace zelkova::testing

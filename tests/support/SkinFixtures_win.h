@@ -3,9 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/WinFileSystem.h"
+#include "platform/WinSkinSearchFolders.h"
+#include "skin/SUIMgr_win.h"
 #include "support/SkinFileWriter.h"
 
 namespace zelkova::testing {
@@ -45,6 +49,12 @@ private:
     };
     std::vector<Saved> saved_;
 };
+
+// The program's own file access and search folders, as the application hands them to a file theme.
+SkinFileEnvironment SystemSkinFileEnvironment();
+SkinSearchFolders& SystemSkinSearchFolders();
+TsuiFileTheme& MakeFileTheme(Component& owner);
+std::unique_ptr<TsuiFileTheme> MakeUnownedFileTheme();
 
 // A skin file holding the container, Deflate-compressed by zlib, encrypted when a password is
 // given.

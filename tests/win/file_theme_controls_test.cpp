@@ -80,7 +80,7 @@ class FileThemeControls : public ::testing::Test {
 protected:
     FileThemeControls() {
         form.SetColor(kFormColour);
-        theme = &Make<TsuiFileTheme>(form);
+        theme = &testing::MakeFileTheme(form);
         button = &Make<TsuiButton>(form);
         button->SetParent(&form);
         button->SetBounds(20, 20, 80, 27);

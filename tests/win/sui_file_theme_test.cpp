@@ -22,7 +22,11 @@ namespace zelkova {
 namespace {
 
 using gui_testing::TestForm;
+using testing::MakeFileTheme;
+using testing::MakeUnownedFileTheme;
 using testing::SkinContainerBuilder;
+using testing::SystemSkinFileEnvironment;
+using testing::SystemSkinSearchFolders;
 using testing::SkinFileBytes;
 using testing::WinTestFolder;
 using testing::WriteSkinFile;
@@ -84,7 +88,7 @@ protected:
 };
 
 TEST_F(FileThemeTest, ANewThemeIsEmptyNotReadyAndPublishesItsThreeProperties) {
-    TsuiFileTheme theme(nullptr);
+    TsuiFileTheme theme(nullptr, SystemSkinFileEnvironment(), SystemSkinSearchFolders());
     EXPECT_EQ(theme.ClassName(), "TsuiFileTheme");
     EXPECT_FALSE(theme.Ready());
     EXPECT_EQ(theme.ThemeFile(), "");
@@ -105,7 +109,7 @@ TEST_F(FileThemeTest, ANewThemeIsEmptyNotReadyAndPublishesItsThreeProperties) {
 }
 
 TEST_F(FileThemeTest, ALoadedSkinAnswersByIndexWithTheHighBitMaskedAndDefaultsForMissingEntries) {
-    TsuiFileTheme theme(nullptr);
+    TsuiFileTheme theme(nullptr, SystemSkinFileEnvironment(), SystemSkinSearchFolders());
     const std::string path = Write("plain.skn", SkinFileBytes(ButtonSkin()));
     theme.SetThemeFile(path);
     ASSERT_TRUE(theme.Ready());
@@ -130,7 +134,7 @@ TEST_F(FileThemeTest, ALoadedSkinAnswersByIndexWithTheHighBitMaskedAndDefaultsFo
 }
 
 TEST_F(FileThemeTest, BitmapFramesAreCutAsTheStripSaysAndKeepTheirRowsTheRightWayUp) {
-    TsuiFileTheme theme(nullptr);
+    TsuiFileTheme theme(nullptr, SystemSkinFileEnvironment(), SystemSkinSearchFolders());
     theme.SetThemeFile(Write("frames.skn", SkinFileBytes(ButtonSkin())));
     ASSERT_TRUE(theme.Ready());
 
@@ -162,7 +166,7 @@ TEST_F(FileThemeTest, BitmapFramesAreCutAsTheStripSaysAndKeepTheirRowsTheRightWa
 }
 
 TEST_F(FileThemeTest, AMissingBitmapEmptiesTheGraphicAndAFrameThatCannotBeLeavesItAlone) {
-    TsuiFileTheme theme(nullptr);
+    TsuiFileTheme theme(nullptr, SystemSkinFileEnvironment(), SystemSkinSearchFolders());
     theme.SetThemeFile(Write("frames.skn", SkinFileBytes(ButtonSkin())));
     ASSERT_TRUE(theme.Ready());
 
@@ -184,7 +188,7 @@ TEST_F(FileThemeTest, AMissingBitmapEmptiesTheGraphicAndAFrameThatCannotBeLeaves
 
 TEST_F(FileThemeTest, AnEncryptedSkinLoadsOnlyOnceItsPasswordIsAssigned) {
     const std::string path = Write("locked.skn", SkinFileBytes(ButtonSkin(0x00111111), "open sesame"));
-    TsuiFileTheme theme(nullptr);
+    TsuiFileTheme theme(nullptr, SystemSkinFileEnvironment(), SystemSkinSearchFolders());
     theme.SetThemeFile(path);
     EXPECT_FALSE(theme.Ready());
     EXPECT_EQ(theme.ThemeFile(), path);
@@ -213,7 +217,7 @@ TEST_F(FileThemeTest, AnEncryptedSkinLoadsOnlyOnceItsPasswordIsAssigned) {
 
 TEST_F(FileThemeTest, AStoredLayoutGivesTheFileBeforeThePasswordAndStillLoads) {
     const std::string path = Write("layout.skn", SkinFileBytes(ButtonSkin(0x00333333), "pw"));
-    TsuiFileTheme theme(nullptr);
+    TsuiFileTheme theme(nullptr, SystemSkinFileEnvironment(), SystemSkinSearchFolders());
     ApplyLayout(theme, {{"Ready", true}, {"Password", std::string("pw")}, {"ThemeFile", path}});
     EXPECT_TRUE(theme.Ready());
     EXPECT_EQ(theme.GetColor(24), 0x00333333);
@@ -239,7 +243,7 @@ TEST_F(FileThemeTest, ABareFileNameIsFoundBesideTheProgramAndInTheWindowsFolder)
     const std::string name = "zelkova-search-" + std::to_string(GetCurrentProcessId()) + ".skn";
     const std::string besideProgram = testing::ProgramFolder() + name;
     WriteSkinFile(besideProgram, SkinFileBytes(ButtonSkin(0x00444444)));
-    TsuiFileTheme theme(nullptr);
+    TsuiFileTheme theme(nullptr, SystemSkinFileEnvironment(), SystemSkinSearchFolders());
     theme.SetThemeFile(name);
     DeleteFileA(besideProgram.c_str());
     EXPECT_TRUE(theme.Ready());
@@ -259,7 +263,7 @@ TEST_F(FileThemeTest, ABareFileNameIsFoundBesideTheProgramAndInTheWindowsFolder)
 }
 
 TEST_F(FileThemeTest, APathFoundNowhereKeepsTheLoadedSkin) {
-    TsuiFileTheme theme(nullptr);
+    TsuiFileTheme theme(nullptr, SystemSkinFileEnvironment(), SystemSkinSearchFolders());
     const std::string path = Write("kept.skn", SkinFileBytes(ButtonSkin(0x00666666)));
     theme.SetThemeFile(path);
     ASSERT_TRUE(theme.Ready());
@@ -270,7 +274,7 @@ TEST_F(FileThemeTest, APathFoundNowhereKeepsTheLoadedSkin) {
 }
 
 TEST_F(FileThemeTest, AFileThatIsNoSkinDropsTheLoadedOneSilently) {
-    TsuiFileTheme theme(nullptr);
+    TsuiFileTheme theme(nullptr, SystemSkinFileEnvironment(), SystemSkinSearchFolders());
     theme.SetThemeFile(Write("good.skn", SkinFileBytes(ButtonSkin())));
     ASSERT_TRUE(theme.Ready());
 
@@ -290,7 +294,7 @@ TEST_F(FileThemeTest, TheSkinIsUnpackedIntoTheUsersTemporaryFolder) {
     // Proof that the temporary file goes where TMP points (and so that an empty folder after a
     // load means it was deleted): with TMP at a folder that does not exist, nothing can load.
     const std::string path = Write("temp.skn", SkinFileBytes(ButtonSkin()));
-    TsuiFileTheme theme(nullptr);
+    TsuiFileTheme theme(nullptr, SystemSkinFileEnvironment(), SystemSkinSearchFolders());
     {
         testing::TempPathRedirect missing(temp.File("missing\\"));
         theme.SetThemeFile(path);
@@ -339,7 +343,7 @@ protected:
 };
 
 TEST_F(FileThemeTest, ALoadedSkinReachesTheSkinnedControlsOfTheFormThatUseIt) {
-    auto& theme = Make<TsuiFileTheme>(form);
+    auto& theme = MakeFileTheme(form);
     auto& button = Make<TsuiButton>(form);
     button.SetParent(&form);
     button.SetUIStyle(TsuiUIStyle::FromThemeFile);
@@ -370,7 +374,7 @@ TEST_F(FileThemeTest, ALoadedSkinReachesTheSkinnedControlsOfTheFormThatUseIt) {
 }
 
 TEST_F(FileThemeTest, ALoadThatLosesTheSkinTurnsItsControlsToTheWholeFallbackLook) {
-    auto& theme = Make<TsuiFileTheme>(form);
+    auto& theme = MakeFileTheme(form);
     auto& button = Make<TsuiButton>(form);
     button.SetFileTheme(&theme);
     button.SetUIStyle(TsuiUIStyle::FromThemeFile);
@@ -397,7 +401,7 @@ TEST_F(FileThemeTest, ALoadThatLosesTheSkinTurnsItsControlsToTheWholeFallbackLoo
 }
 
 TEST_F(FileThemeTest, AThemeOfNoFormRefreshesNothingAndAFailedLoadNeither) {
-    auto theme = std::make_unique<TsuiFileTheme>(nullptr);
+    auto theme = MakeUnownedFileTheme();
     auto& button = Make<TsuiButton>(form);
     button.SetUIStyle(TsuiUIStyle::FromThemeFile);
     button.SetFileTheme(theme.get());
@@ -405,7 +409,7 @@ TEST_F(FileThemeTest, AThemeOfNoFormRefreshesNothingAndAFailedLoadNeither) {
     ASSERT_TRUE(theme->Ready());
     EXPECT_FALSE(button.Transparent());  // still as it was when the theme was not Ready
 
-    auto& owned = Make<TsuiFileTheme>(form);
+    auto& owned = MakeFileTheme(form);
     auto& frame = Make<FakeSkinnedFrame>(form);
     frame.SetFileTheme(&owned);
     frame.assignments = 0;
@@ -418,7 +422,7 @@ TEST_F(FileThemeTest, AThemeOfNoFormRefreshesNothingAndAFailedLoadNeither) {
 TEST_F(FileThemeTest, OnlyAChangeOfSkinTellsTheFormThatItsFrameChanged) {
     FrameWatchingForm watched;
     watched.Handle();
-    auto& theme = Make<TsuiFileTheme>(watched);
+    auto& theme = MakeFileTheme(watched);
     auto& frame = Make<FakeSkinnedFrame>(watched);
     frame.SetFileTheme(&theme);
     frame.assignments = 0;
@@ -440,7 +444,7 @@ TEST_F(FileThemeTest, OnlyAChangeOfSkinTellsTheFormThatItsFrameChanged) {
 }
 
 TEST_F(FileThemeTest, DestroyingTheThemeTurnsItsControlsDeepBlue) {
-    auto* theme = &Make<TsuiFileTheme>(form);
+    auto* theme = &MakeFileTheme(form);
     theme->SetThemeFile(Write("gone.skn", SkinFileBytes(ButtonSkin())));
     ASSERT_TRUE(theme->Ready());
     auto& box = Make<TsuiGroupBox>(form);
@@ -469,7 +473,7 @@ TEST_F(FileThemeTest, DestroyingTheThemeTurnsItsControlsDeepBlue) {
     EXPECT_EQ(box.BorderColor(), 0);
 
     // A theme of no owner that a control still uses is forgotten the same way.
-    auto unowned = std::make_unique<TsuiFileTheme>(nullptr);
+    auto unowned = MakeUnownedFileTheme();
     button.SetFileTheme(unowned.get());
     button.SetUIStyle(TsuiUIStyle::FromThemeFile);
     unowned.reset();
