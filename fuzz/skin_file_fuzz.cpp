@@ -16,21 +16,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     testing::MemoryFileSystem files("skin.skn", std::span<const std::uint8_t>(data, size));
     testing::CountingTempFolder temp("temp/");
     for (const char* password : {"pw", ""}) {
-        try {
-            const Tsk2SkinFileReader reader(SkinFileEnvironment{files, temp}, "skin.skn", password);
-            std::uint64_t pixels = 0;
-            for (const auto& bitmap : reader.Contents().bitmaps) {
-                const BmpImage& image = bitmap.value;
-                if (image.Pixels().size() !=
-                    static_cast<std::size_t>(image.Width()) * static_cast<std::size_t>(image.Height()))
-                    std::abort();
-                pixels += image.Pixels().size();
-            }
-            if (pixels > kMaxSkinPixels) std::abort();
-            if (!reader.Ready() && !reader.Contents().bitmaps.empty()) std::abort();
-        } catch (const SkinFileError&) {
-            // a damaged or foreign file: the reader's own error, which the manager swallows
+        const Tsk2SkinFileReader reader(SkinFileEnvironment{files, temp}, "skin.skn", password);
+        std::uint64_t pixels = 0;
+        for (const auto& bitmap : reader.Contents().bitmaps) {
+            const BmpImage& image = bitmap.value;
+            if (image.Pixels().size() !=
+                static_cast<std::size_t>(image.Width()) * static_cast<std::size_t>(image.Height()))
+                std::abort();
+            pixels += image.Pixels().size();
         }
+        if (pixels > kMaxSkinPixels) std::abort();
+        if (!reader.Ready() && !reader.Contents().bitmaps.empty()) std::abort();
+        if (reader.Ready() && reader.Fault() != SkinFileFault::None) std::abort();
         if (files.LiveScratchFiles() != 0) std::abort();
         if (files.LargestScratchFile() > kMaxSkinEntrySize) std::abort();
     }

@@ -2,14 +2,12 @@
 // Tsk2SkinFileReader: loads one skin file. The archive's "SKINDATA.SK2" entry is unpacked into
 // a scratch file in the temporary folder, read back as a data container through the same open
 // file, and the scratch file is gone when the load ends, whatever the outcome.
-#include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "base/FileAccess.h"
-#include "skin/SkinContainer.h"
 #include "base/TempFileName.h"
+#include "skin/SkinContainer.h"
 
 namespace zelkova {
 
@@ -19,21 +17,29 @@ struct SkinFileEnvironment {
     TempFolder& temp;
 };
 
-// A skin file that is not a readable skin archive, or whose container is damaged.
-class SkinFileError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
+// Why a skin file could not be read at all. A wrong password is not among them: the file is
+// fine, it only stays locked.
+enum class SkinFileFault {
+    None,
+    NoScratchFile,  // the temporary name was taken, or the folder refused a new file
+    Unreadable,     // no skin archive, or one without the skin's entry
+    Damaged,        // the entry unpacked but its container does not parse
 };
+
+// The message for a fault; empty for None.
+std::string_view SkinFileFaultText(SkinFileFault fault);
 
 class Tsk2SkinFileReader {
 public:
-    // Loads at once. A wrong or missing password, or data of the wrong size, leaves the reader
-    // not ready; a file that is no skin archive, damaged data, or a temporary name that is
-    // already taken raises SkinFileError.
+    // Loads at once and never throws for what the file holds. A wrong or missing password, or
+    // data of the wrong size, leaves the reader not ready and without a fault; a file that is
+    // no skin archive, damaged data, or a temporary name already taken leave it not ready with
+    // the fault that says so. Files are untrusted input: a fault is an answer, not an error.
     Tsk2SkinFileReader(SkinFileEnvironment environment, const std::string& file,
                        std::string_view password);
 
     bool Ready() const { return ready_; }
+    SkinFileFault Fault() const { return fault_; }
     const SkinContainer& Contents() const { return contents_; }
 
     const BmpImage* Bitmap(std::string_view name) const { return contents_.FindBitmap(name); }
@@ -45,6 +51,7 @@ public:
 private:
     SkinContainer contents_;
     bool ready_ = false;
+    SkinFileFault fault_ = SkinFileFault::None;
 };
 
 }  // namespace zelkova

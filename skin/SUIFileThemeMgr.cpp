@@ -19,12 +19,10 @@ std::string_view NameAt(const std::array<std::string_view, N>& names, int index)
 bool TsuiFileThemeMgr::LoadSkin(const std::string& file, const std::string& password) {
     if (!environment_.files.FileExists(file)) return false;
     reader_.reset();
-    try {
-        auto reader = std::make_unique<Tsk2SkinFileReader>(environment_, file, password);
-        if (reader->Ready()) reader_ = std::move(reader);
-    } catch (const std::exception&) {
-        // A damaged or foreign file (or one too large to hold) simply leaves no skin loaded.
-    }
+    // A locked, damaged or foreign file simply leaves no skin loaded; what was wrong with it
+    // is of no use to the controls.
+    auto reader = std::make_unique<Tsk2SkinFileReader>(environment_, file, password);
+    if (reader->Ready()) reader_ = std::move(reader);
     return reader_ != nullptr;
 }
 

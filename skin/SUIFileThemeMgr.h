@@ -14,7 +14,7 @@ public:
     explicit TsuiFileThemeMgr(SkinFileEnvironment environment) : environment_(environment) {}
 
     // A missing file changes nothing and gives false. Otherwise the held skin is replaced by
-    // the new one when it loads, or dropped when it does not; errors are swallowed.
+    // the new one when it loads, or dropped when it does not, whatever the reason.
     bool LoadSkin(const std::string& file, const std::string& password);
 
     bool HasSkin() const { return reader_ != nullptr; }

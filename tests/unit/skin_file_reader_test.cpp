@@ -88,21 +88,19 @@ TEST_F(SkinFileTest, ReaderOutcomesAndTheTemporaryFile) {
 
     // Wrong or missing password: not ready, no error.
     EXPECT_FALSE(Tsk2SkinFileReader(environment_, encrypted, "").Ready());
+    EXPECT_EQ(Tsk2SkinFileReader(environment_, encrypted, "").Fault(), SkinFileFault::None);
     EXPECT_FALSE(Tsk2SkinFileReader(environment_, encrypted, "Secret").Ready());
     EXPECT_TRUE(Tsk2SkinFileReader(environment_, encrypted, "secret").Ready());
     ExpectNoTemporaryFiles();
 
     // No skin archive at all, or one without the entry: the reader's error.
     const std::string text = WriteSkin("text.skn", {'h', 'e', 'l', 'l', 'o'});
-    try {
-        Tsk2SkinFileReader reader(environment_, text, "");
-        ADD_FAILURE() << "no error";
-    } catch (const SkinFileError& e) {
-        EXPECT_STREQ(e.what(), "Failed to read skin file!");
-    }
+    const Tsk2SkinFileReader unreadable(environment_, text, "");
+    EXPECT_FALSE(unreadable.Ready());
+    EXPECT_EQ(SkinFileFaultText(unreadable.Fault()), "Failed to read skin file!");
     const std::string other =
         WriteSkin("other.skn", testing::BuildSkinArchive({{"SKINDATA.BAK", ButtonSkin().Build()}}));
-    EXPECT_THROW(Tsk2SkinFileReader(environment_, other, ""), SkinFileError);
+    EXPECT_EQ(Tsk2SkinFileReader(environment_, other, "").Fault(), SkinFileFault::Unreadable);
     ExpectNoTemporaryFiles();
 
     // A container that extracts but does not parse.
@@ -110,7 +108,7 @@ TEST_F(SkinFileTest, ReaderOutcomesAndTheTemporaryFile) {
     testing::Put32(container, 12, 25);
     const std::string damaged =
         WriteSkin("damaged.skn", testing::BuildSkinArchive({{"SKINDATA.SK2", container}}));
-    EXPECT_THROW(Tsk2SkinFileReader(environment_, damaged, ""), SkinFileError);
+    EXPECT_EQ(Tsk2SkinFileReader(environment_, damaged, "").Fault(), SkinFileFault::Damaged);
     ExpectNoTemporaryFiles();
 }
 
@@ -119,7 +117,7 @@ TEST_F(SkinFileTest, AFileAtTheTemporaryNameFailsTheLoadAndIsLeftAlone) {
     const std::string planted = tempFolder_.NextPath();
     const std::vector<std::uint8_t> old = {'o', 'l', 'd'};
     ASSERT_TRUE(testing::WriteFileBytes(planted, old));
-    EXPECT_THROW(Tsk2SkinFileReader(environment_, path, ""), SkinFileError);
+    EXPECT_EQ(Tsk2SkinFileReader(environment_, path, "").Fault(), SkinFileFault::NoScratchFile);
     EXPECT_EQ(testing::ReadFileBytes(planted), old);
     EXPECT_EQ(temp_.Contents().size(), 1u);
     EXPECT_TRUE(Tsk2SkinFileReader(environment_, path, "").Ready());  // the next name is free

@@ -175,11 +175,9 @@ protected:
     }
     // "ready", "not ready" or "error".
     std::string Load(const std::string& path, const std::string& password = "") {
-        try {
-            return Tsk2SkinFileReader(environment, path, password).Ready() ? "ready" : "not ready";
-        } catch (const SkinFileError&) {
-            return "error";
-        }
+        const Tsk2SkinFileReader reader(environment, path, password);
+        if (reader.Fault() != SkinFileFault::None) return "error";
+        return reader.Ready() ? "ready" : "not ready";
     }
 
     WinTestFolder skins;
