@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <new>
 #include <stdexcept>
 
 #include "gui/Action.h"
@@ -12,6 +13,7 @@
 #include "gui/Panel.h"
 #include "gui/Properties.h"
 #include "gui/Timer.h"
+#include "gui/WindowEnumeration.h"
 #include "support/GuiTesting_win.h"
 
 namespace zelkova {
@@ -189,6 +191,30 @@ TEST(ModalShowing, AVisibleFormCannotBeShownModally) {
     TestForm form;
     form.Show();
     EXPECT_THROW(form.ShowModal(), std::logic_error);
+}
+
+// The system's enumeration calls back through its own frames: an error in the visitor must stop
+// it and come out of the call, not unwind through those frames.
+TEST(WindowEnumeration, AFailingVisitorStopsTheEnumerationAndItsErrorComesOutOfTheCall) {
+    TestForm first;
+    TestForm second;
+    first.Handle();
+    second.Handle();
+    int visited = 0;
+    const WindowVisitor failing = [&](HWND) -> bool {
+        ++visited;
+        throw std::bad_alloc();
+    };
+    EXPECT_THROW(ForEachThreadWindow(GetCurrentThreadId(), failing), std::bad_alloc);
+    EXPECT_EQ(visited, 1);
+
+    auto& panel = Make<Panel>(first);
+    panel.SetParent(&first);
+    auto& edit = Make<Edit>(first);
+    edit.SetParent(&first);
+    visited = 0;
+    EXPECT_THROW(ForEachChildWindow(first.Handle(), failing), std::bad_alloc);
+    EXPECT_EQ(visited, 1);
 }
 
 TEST(Focus, TabWalksTheTabOrderAcrossContainersAndSkipsNonStops) {
