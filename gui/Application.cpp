@@ -144,7 +144,7 @@ bool Application::IsDialogKeyMessage(const MSG& msg) {
         (wants & DLGC_WANTARROWS) != 0) {
         return false;
     }
-    return form->Perform(notify::kDialogKey, msg.wParam, msg.lParam) != 0;
+    return form->Perform(notify::kDialogKey, msg.wParam, ShiftParam(ShiftFromKeyData(msg.lParam))) != 0;
 }
 
 // Alt+character, and a character the focused control does not take, may be a caption's
@@ -158,7 +158,7 @@ bool Application::IsDialogCharMessage(const MSG& msg) {
                                            reinterpret_cast<LPARAM>(&msg));
         if ((wants & (DLGC_WANTCHARS | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0) return false;
     }
-    return form->Perform(notify::kDialogChar, msg.wParam, msg.lParam) != 0;
+    return form->Perform(notify::kDialogChar, msg.wParam, ShiftParam(ShiftFromKeyData(msg.lParam))) != 0;
 }
 
 void Application::Idle() {

@@ -46,6 +46,20 @@ struct KeyEvent {
     bool system = false;
 };
 
+// A key the form's controls are offered before the focused control sees it (dialog key): Enter,
+// Escape, Tab or an arrow, with the modifier keys (Shift, Ctrl, Alt) held as it arrived.
+struct DialogKeyEvent {
+    unsigned key = 0;  // virtual-key code
+    Shift shift = Shift::None;
+};
+
+// A character the form's controls are offered as a possible caption accelerator (dialog
+// character): typed with Alt held, or not wanted by the focused control.
+struct DialogCharEvent {
+    char character = 0;
+    Shift shift = Shift::None;
+};
+
 using NotifyEvent = std::function<void(Component* sender)>;
 using MouseEventHandler = std::function<void(Component* sender, const MouseEvent&)>;
 using MouseMoveHandler = std::function<void(Component* sender, Shift, Point)>;

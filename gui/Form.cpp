@@ -250,15 +250,15 @@ void Form::SelectNextSibling(WinControl* current, bool forward) {
     }
 }
 
-bool Form::DialogKey(unsigned key, LPARAM keyData) {
-    const Shift shift = ShiftFromKeyData(keyData);
-    if (Has(shift, Shift::Alt)) return WinControl::DialogKey(key, keyData);
+bool Form::DialogKey(const DialogKeyEvent& event) {
+    const unsigned key = event.key;
+    if (Has(event.shift, Shift::Alt)) return WinControl::DialogKey(event);
     if (key == VK_TAB) {
-        if (Has(shift, Shift::Ctrl)) return WinControl::DialogKey(key, keyData);
-        SelectNext(activeControl_, !Has(shift, Shift::Shift));
+        if (Has(event.shift, Shift::Ctrl)) return WinControl::DialogKey(event);
+        SelectNext(activeControl_, !Has(event.shift, Shift::Shift));
         return true;
     }
-    if (WinControl::DialogKey(key, keyData)) return true;
+    if (WinControl::DialogKey(event)) return true;
     if (key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN) {
         SelectNextSibling(activeControl_, key == VK_RIGHT || key == VK_DOWN);
         return true;

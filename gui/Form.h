@@ -66,7 +66,7 @@ public:
 protected:
     void CreateParams(struct CreateParams& params) override;
     void FocusIn() override;
-    bool DialogKey(unsigned key, LPARAM keyData) override;
+    bool DialogKey(const DialogKeyEvent& event) override;
     bool HandleMessage(Message& message) override;
     void Notification(Component* component, Operation operation) override;
 

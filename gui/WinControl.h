@@ -144,8 +144,8 @@ protected:
     // system class tracks the mouse itself switch this off.
     void SetCapturesMouse(bool captures) { capturesMouse_ = captures; }
 
-    bool DialogKey(unsigned key, LPARAM keyData) override;    // offers it to the children
-    bool DialogChar(char character, LPARAM keyData) override;  // offers it to the children
+    bool DialogKey(const DialogKeyEvent& event) override;    // offers it to the children
+    bool DialogChar(const DialogCharEvent& event) override;  // offers it to the children
     void FocusChanged(Control* focused) override;              // tells the children
     void DefaultHandler(Message& message) override;
     void FontChanged() override;

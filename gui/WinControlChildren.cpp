@@ -90,19 +90,19 @@ void WinControl::SetFocus() {
     ::SetFocus(Handle());
 }
 
-bool WinControl::DialogKey(unsigned key, LPARAM keyData) {
+bool WinControl::DialogKey(const DialogKeyEvent& event) {
     const std::vector<Control*> children = controls_;
     for (Control* child : children) {
-        if (child->Perform(notify::kDialogKey, key, keyData) != 0) return true;
+        if (child->Perform(notify::kDialogKey, event.key, ShiftParam(event.shift)) != 0) return true;
     }
     return false;
 }
 
-bool WinControl::DialogChar(char character, LPARAM keyData) {
+bool WinControl::DialogChar(const DialogCharEvent& event) {
     const std::vector<Control*> children = controls_;
     for (Control* child : children) {
-        if (child->Perform(notify::kDialogChar, static_cast<unsigned char>(character), keyData) !=
-            0) {
+        if (child->Perform(notify::kDialogChar, static_cast<unsigned char>(event.character),
+                           ShiftParam(event.shift)) != 0) {
             return true;
         }
     }
