@@ -64,6 +64,7 @@ TfrmMain::TfrmMain(MainServices services) : Form(nullptr), services_(services) {
     commands_ = std::make_unique<FavouriteCommands>(favourites_, *keyEntry_, services_.clipboard,
                                                     [this](const std::string& text) { JumpTo(text); });
 
+    SetTrayCallbackMessage(WM_TRAYICON);
     OnShow = [this](Component*) { FormShow(); };
     OnClose = [this](Component*, CloseAction& action) { FormClose(action); };
     if (Application* app = Application::Instance()) {
@@ -339,21 +340,10 @@ void TfrmMain::JumpTo(const std::string& keyText) {
 }
 
 bool TfrmMain::HandleMessage(Message& message) {
-    switch (message.msg) {
-        case WM_SYSCOMMAND:
-            HandleSysCommand(message);
-            return true;
-        case WM_SHOWMAIN:
-            HandleShowMain();
-            message.result = 0;
-            return true;
-        case WM_TRAYICON:
-            HandleTrayMessage(message);
-            message.result = 0;
-            return true;
-        default:
-            return Form::HandleMessage(message);
-    }
+    if (message.msg != WM_SHOWMAIN) return Form::HandleMessage(message);
+    HandleShowMain();
+    message.result = 0;
+    return true;
 }
 
 }  // namespace zelkova

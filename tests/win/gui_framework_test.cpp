@@ -241,6 +241,35 @@ TEST(Focus, TabWalksTheTabOrderAcrossContainersAndSkipsNonStops) {
     EXPECT_EQ(form.ActiveControl(), &second);
 }
 
+// Records the system-menu commands and icon notifications it receives, doing nothing with them.
+class EventForm : public TestForm {
+public:
+    std::vector<SystemCommandEvent> commands;
+    std::vector<TrayMouse> trayMice;
+
+protected:
+    void SystemCommand(const SystemCommandEvent& event) override { commands.push_back(event); }
+    void TrayNotification(const TrayNotifyEvent& event) override { trayMice.push_back(event.mouse); }
+};
+
+TEST(FormEvents, SystemCommandsAndIconMessagesArriveTyped) {
+    EventForm form;
+    SendMessageA(form.Handle(), WM_SYSCOMMAND, SC_MINIMIZE | 2, 1);
+    ASSERT_EQ(form.commands.size(), 1u);
+    EXPECT_EQ(form.commands[0].command, static_cast<unsigned>(SC_MINIMIZE));
+    EXPECT_EQ(form.commands[0].systemBits, 2u);
+    EXPECT_EQ(form.commands[0].argument, 1);
+
+    constexpr UINT kIconMessage = WM_APP + 7;
+    SendMessageA(form.Handle(), kIconMessage, 0, WM_RBUTTONDOWN);  // not the form's icon message yet
+    form.SetTrayCallbackMessage(kIconMessage);
+    for (LPARAM mouse : {WM_RBUTTONDOWN, WM_LBUTTONUP, WM_MOUSEMOVE, 0x0400}) {
+        SendMessageA(form.Handle(), kIconMessage, 1, mouse);
+    }
+    EXPECT_EQ(form.trayMice, (std::vector<TrayMouse>{TrayMouse::RightDown, TrayMouse::LeftUp, TrayMouse::Move,
+                                                      TrayMouse::Other}));
+}
+
 // Records every focus-changed notification it receives.
 class FocusWatcher : public Label {
 public:
