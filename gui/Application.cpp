@@ -53,8 +53,10 @@ protected:
         params.y = GetSystemMetrics(SM_CYSCREEN) / 2;
     }
     bool EraseBackground(HDC) override { return true; }
+    void FocusIn() override {
+        if (app_.OnFocus) app_.OnFocus();
+    }
     bool HandleMessage(Message& message) override {
-        if (app_.OnWindowMessage && app_.OnWindowMessage(message)) return true;
         if (message.msg == WM_CLOSE) {
             if (Form* main = app_.MainForm()) main->Close();
             return true;

@@ -70,11 +70,9 @@ TfrmMain::TfrmMain(MainServices services) : Form(nullptr), services_(services) {
     if (Application* app = Application::Instance()) {
         // The application window hands the focus on to the window that was last active in it,
         // as when the tray restore makes it the foreground window.
-        app->OnWindowMessage = [app](Message& message) {
-            if (message.msg != WM_SETFOCUS) return false;
+        app->OnFocus = [app] {
             HWND popup = GetLastActivePopup(app->Handle());
             if (popup != app->Handle() && IsWindowVisible(popup) && IsWindowEnabled(popup)) ::SetFocus(popup);
-            return true;
         };
     }
     // An error here is reported and ends FormCreate; the window opens all the same.
@@ -90,7 +88,7 @@ TfrmMain::TfrmMain(MainServices services) : Form(nullptr), services_(services) {
 
 TfrmMain::~TfrmMain() {
     if (Application* app = Application::Instance()) {
-        app->OnWindowMessage = nullptr;
+        app->OnFocus = nullptr;
         // The application window outlives this window and its icons.
         if (app->Handle() != nullptr) {
             SendMessageA(app->Handle(), WM_SETICON, ICON_BIG, 0);
