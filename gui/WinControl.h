@@ -9,9 +9,9 @@
 // a window, routes the mouse to them and tracks which of them the mouse is over.
 //
 // The class spans several files, one job each: WinControl.cpp (window life and message
-// dispatch), WinControlChildren.cpp (children, tab order, focus), WinControlMouse.cpp (mouse
-// routing, capture, cursor and context menu), WinControlAlign.cpp (alignment) and
-// WinControlPaint.cpp (painting).
+// dispatch), WinControlState.cpp (state kept in the window), WinControlChildren.cpp (children,
+// tab order, focus), WinControlMouse.cpp (mouse routing, capture, cursor and context menu),
+// WinControlAlign.cpp (alignment) and WinControlPaint.cpp (painting).
 #pragma once
 
 #include <string>
