@@ -53,8 +53,10 @@ protected:
         params.y = GetSystemMetrics(SM_CYSCREEN) / 2;
     }
     bool EraseBackground(HDC) override { return true; }
+    void FocusIn() override {
+        if (app_.OnFocus) app_.OnFocus();
+    }
     bool HandleMessage(Message& message) override {
-        if (app_.OnWindowMessage && app_.OnWindowMessage(message)) return true;
         if (message.msg == WM_CLOSE) {
             if (Form* main = app_.MainForm()) main->Close();
             return true;
@@ -144,7 +146,7 @@ bool Application::IsDialogKeyMessage(const MSG& msg) {
         (wants & DLGC_WANTARROWS) != 0) {
         return false;
     }
-    return form->Perform(notify::kDialogKey, msg.wParam, msg.lParam) != 0;
+    return form->Perform(notify::kDialogKey, msg.wParam, ShiftParam(ShiftFromKeyData(msg.lParam))) != 0;
 }
 
 // Alt+character, and a character the focused control does not take, may be a caption's
@@ -158,7 +160,7 @@ bool Application::IsDialogCharMessage(const MSG& msg) {
                                            reinterpret_cast<LPARAM>(&msg));
         if ((wants & (DLGC_WANTCHARS | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0) return false;
     }
-    return form->Perform(notify::kDialogChar, msg.wParam, msg.lParam) != 0;
+    return form->Perform(notify::kDialogChar, msg.wParam, ShiftParam(ShiftFromKeyData(msg.lParam))) != 0;
 }
 
 void Application::Idle() {

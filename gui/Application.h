@@ -57,9 +57,9 @@ public:
     // Replaces where message boxes go (null restores MessageBoxA).
     void SetMessageBoxSink(MessageBoxSink* sink) { sink_ = sink; }
 
-    // Messages of the application window not handled by the framework (minimise, restore).
-    // Return true when handled; message.result is then the answer.
-    std::function<bool(Message&)> OnWindowMessage;
+    // The application window received the keyboard focus (as when it is made the foreground
+    // window): the application may hand it on to one of its forms.
+    std::function<void()> OnFocus;
 
     // Forms register themselves while they exist.
     void AddForm(Form* form);

@@ -26,6 +26,11 @@ Shift ShiftFromKeyData(LPARAM keyData) {
     return shift;
 }
 
+LPARAM ShiftParam(Shift shift) { return static_cast<LPARAM>(shift); }
+
+// Only the flags of the set: the notification may come from anyone with any value.
+Shift ShiftFromParam(LPARAM param) { return static_cast<Shift>(param & 0x7F); }
+
 namespace {
 std::unordered_set<const Control*>& LiveControls() {
     static std::unordered_set<const Control*> live;
@@ -223,8 +228,8 @@ void Control::DblClick() {
     if (OnDblClick) OnDblClick(this);
 }
 
-bool Control::DialogKey(unsigned, LPARAM) { return false; }
-bool Control::DialogChar(char, LPARAM) { return false; }
+bool Control::DialogKey(const DialogKeyEvent&) { return false; }
+bool Control::DialogChar(const DialogCharEvent&) { return false; }
 void Control::FocusChanged(Control*) {}
 
 bool Control::HandleMessage(Message&) { return false; }
@@ -242,10 +247,12 @@ void Control::WndProc(Message& message) {
         case notify::kMouseEnter: MouseEnter(); return;
         case notify::kMouseLeave: MouseLeave(); return;
         case notify::kDialogKey:
-            message.result = DialogKey(static_cast<unsigned>(message.wParam), message.lParam);
+            message.result = DialogKey(DialogKeyEvent{static_cast<unsigned>(message.wParam),
+                                                      ShiftFromParam(message.lParam)});
             return;
         case notify::kDialogChar:
-            message.result = DialogChar(static_cast<char>(message.wParam), message.lParam);
+            message.result = DialogChar(DialogCharEvent{static_cast<char>(message.wParam),
+                                                        ShiftFromParam(message.lParam)});
             return;
         case notify::kFocusChanged:
             // Anyone may send this message; only a live control is taken as the sender.

@@ -160,8 +160,8 @@ protected:
     virtual void MouseEnter() {}
     virtual void MouseLeave() {}
     // Return true when the key or character was consumed.
-    virtual bool DialogKey(unsigned key, LPARAM keyData);
-    virtual bool DialogChar(char character, LPARAM keyData);
+    virtual bool DialogKey(const DialogKeyEvent& event);
+    virtual bool DialogChar(const DialogCharEvent& event);
     virtual void FocusChanged(Control* focused);
     virtual void CancelMode() {}
     virtual void FontChanged() { Invalidate(); }
@@ -219,5 +219,8 @@ Control* LiveControl(LPARAM pointer);
 // Win32 shift state now, and from a key message's data.
 Shift KeyboardShiftState();
 Shift ShiftFromKeyData(LPARAM keyData);
+// The shift state as the dialog-key and dialog-character notifications carry it.
+LPARAM ShiftParam(Shift shift);
+Shift ShiftFromParam(LPARAM param);
 
 }  // namespace zelkova

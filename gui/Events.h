@@ -46,6 +46,50 @@ struct KeyEvent {
     bool system = false;
 };
 
+// A key the form's controls are offered before the focused control sees it (dialog key): Enter,
+// Escape, Tab or an arrow, with the modifier keys (Shift, Ctrl, Alt) held as it arrived.
+struct DialogKeyEvent {
+    unsigned key = 0;  // virtual-key code
+    Shift shift = Shift::None;
+};
+
+// A character the form's controls are offered as a possible caption accelerator (dialog
+// character): typed with Alt held, or not wanted by the focused control.
+struct DialogCharEvent {
+    char character = 0;
+    Shift shift = Shift::None;
+};
+
+// A command of a top-level window's system menu (WM_SYSCOMMAND): minimise, restore, close and
+// the like.
+struct SystemCommandEvent {
+    unsigned command = 0;     // SC_MINIMIZE and so on, without the four low bits
+    unsigned systemBits = 0;  // those four low bits, which the system uses internally
+    // As sent: the cursor's screen position when the command was chosen with the mouse; a
+    // program that sends a command may give a value of its own.
+    std::intptr_t argument = 0;
+};
+
+// Which mouse message the shell reports over a notification-area icon.
+enum class TrayMouse : std::uint8_t {
+    Move,
+    LeftDown,
+    LeftUp,
+    LeftDoubleClick,
+    RightDown,
+    RightUp,
+    RightDoubleClick,
+    MiddleDown,
+    MiddleUp,
+    MiddleDoubleClick,
+    Other,
+};
+
+// What the shell sends through a notification-area icon's callback message.
+struct TrayNotifyEvent {
+    TrayMouse mouse = TrayMouse::Other;
+};
+
 using NotifyEvent = std::function<void(Component* sender)>;
 using MouseEventHandler = std::function<void(Component* sender, const MouseEvent&)>;
 using MouseMoveHandler = std::function<void(Component* sender, Shift, Point)>;

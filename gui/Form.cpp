@@ -250,15 +250,15 @@ void Form::SelectNextSibling(WinControl* current, bool forward) {
     }
 }
 
-bool Form::DialogKey(unsigned key, LPARAM keyData) {
-    const Shift shift = ShiftFromKeyData(keyData);
-    if (Has(shift, Shift::Alt)) return WinControl::DialogKey(key, keyData);
+bool Form::DialogKey(const DialogKeyEvent& event) {
+    const unsigned key = event.key;
+    if (Has(event.shift, Shift::Alt)) return WinControl::DialogKey(event);
     if (key == VK_TAB) {
-        if (Has(shift, Shift::Ctrl)) return WinControl::DialogKey(key, keyData);
-        SelectNext(activeControl_, !Has(shift, Shift::Shift));
+        if (Has(event.shift, Shift::Ctrl)) return WinControl::DialogKey(event);
+        SelectNext(activeControl_, !Has(event.shift, Shift::Shift));
         return true;
     }
-    if (WinControl::DialogKey(key, keyData)) return true;
+    if (WinControl::DialogKey(event)) return true;
     if (key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN) {
         SelectNextSibling(activeControl_, key == VK_RIGHT || key == VK_DOWN);
         return true;
@@ -266,13 +266,53 @@ bool Form::DialogKey(unsigned key, LPARAM keyData) {
     return false;
 }
 
+namespace {
+
+SystemCommandEvent SystemCommandFrom(const Message& message) {
+    const auto command = static_cast<unsigned>(message.wParam);
+    return SystemCommandEvent{command & 0xFFF0u, command & 0xFu, static_cast<std::intptr_t>(message.lParam)};
+}
+
+TrayMouse TrayMouseFrom(LPARAM mouseMessage) {
+    switch (mouseMessage) {
+        case WM_MOUSEMOVE: return TrayMouse::Move;
+        case WM_LBUTTONDOWN: return TrayMouse::LeftDown;
+        case WM_LBUTTONUP: return TrayMouse::LeftUp;
+        case WM_LBUTTONDBLCLK: return TrayMouse::LeftDoubleClick;
+        case WM_RBUTTONDOWN: return TrayMouse::RightDown;
+        case WM_RBUTTONUP: return TrayMouse::RightUp;
+        case WM_RBUTTONDBLCLK: return TrayMouse::RightDoubleClick;
+        case WM_MBUTTONDOWN: return TrayMouse::MiddleDown;
+        case WM_MBUTTONUP: return TrayMouse::MiddleUp;
+        case WM_MBUTTONDBLCLK: return TrayMouse::MiddleDoubleClick;
+        default: return TrayMouse::Other;
+    }
+}
+
+}  // namespace
+
 bool Form::HandleMessage(Message& message) {
     if (message.msg == WM_CLOSE) {
         Close();
         message.result = 0;
         return true;
     }
+    if (message.msg == WM_SYSCOMMAND) {
+        SystemCommand(SystemCommandFrom(message));
+        message.result = 0;
+        return true;
+    }
+    if (trayCallbackMessage_ != 0 && message.msg == trayCallbackMessage_) {
+        TrayNotification(TrayNotifyEvent{TrayMouseFrom(message.lParam)});
+        message.result = 0;
+        return true;
+    }
     return false;
+}
+
+void Form::SystemCommand(const SystemCommandEvent& event) {
+    Message message{WM_SYSCOMMAND, event.command | event.systemBits, static_cast<LPARAM>(event.argument), 0};
+    DefaultHandler(message);
 }
 
 void Form::Notification(Component* component, Operation operation) {

@@ -63,11 +63,18 @@ public:
     // A control of the form is going away.
     void ForgetControl(const Control* control);
 
+    // The message the shell sends this form about its notification-area icon; 0 for none.
+    void SetTrayCallbackMessage(UINT message) { trayCallbackMessage_ = message; }
+
 protected:
     void CreateParams(struct CreateParams& params) override;
     void FocusIn() override;
-    bool DialogKey(unsigned key, LPARAM keyData) override;
+    bool DialogKey(const DialogKeyEvent& event) override;
     bool HandleMessage(Message& message) override;
+    // A system-menu command; the base runs the system's processing of it.
+    virtual void SystemCommand(const SystemCommandEvent& event);
+    // A mouse message over the form's notification-area icon; the base ignores it.
+    virtual void TrayNotification(const TrayNotifyEvent&) {}
     void Notification(Component* component, Operation operation) override;
 
 private:
@@ -87,6 +94,7 @@ private:
     WinControl* activeControl_ = nullptr;
     bool modal_ = false;
     int modalResult_ = kModalNone;
+    UINT trayCallbackMessage_ = 0;
 };
 
 }  // namespace zelkova

@@ -18,8 +18,8 @@ struct Message {
 namespace notify {
 inline constexpr UINT kBase = 0xB000;
 inline constexpr UINT kCancelMode = 0xB004;    // the control lost a mouse operation it had begun
-inline constexpr UINT kDialogKey = 0xB005;     // wParam key, lParam key data; result 1 = consumed
-inline constexpr UINT kDialogChar = 0xB006;    // wParam character, lParam key data; result 1
+inline constexpr UINT kDialogKey = 0xB005;     // wParam key, lParam Shift set; result 1 = consumed
+inline constexpr UINT kDialogChar = 0xB006;    // wParam character, lParam Shift set; result 1
 inline constexpr UINT kFocusChanged = 0xB007;  // lParam: the Control* that received the focus
 inline constexpr UINT kFontChanged = 0xB00E;
 inline constexpr UINT kTextChanged = 0xB012;

@@ -1,27 +1,16 @@
 #include "gui/TaskWindows.h"
 
+#include "gui/WindowEnumeration.h"
+
 namespace zelkova {
 
-namespace {
-struct Collection {
-    HWND except;
-    std::vector<HWND>* windows;
-};
-
-// A named CALLBACK function rather than a lambda: 32-bit Windows calls it with stdcall.
-BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM data) {
-    auto* collection = reinterpret_cast<Collection*>(data);
-    if (window != collection->except && IsWindowVisible(window) && IsWindowEnabled(window)) {
-        collection->windows->push_back(window);
-    }
-    return TRUE;
-}
-}  // namespace
-
+// Nothing is disabled before the whole list is known: a failure while collecting it (out of
+// memory) leaves every window as it was.
 DisabledTaskWindows::DisabledTaskWindows(HWND except) : except_(except) {
-    Collection collection{except_, &disabled_};
-    EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindow,
-                      reinterpret_cast<LPARAM>(&collection));
+    ForEachThreadWindow(GetCurrentThreadId(), [this](HWND window) {
+        if (window != except_ && IsWindowVisible(window) && IsWindowEnabled(window)) disabled_.push_back(window);
+        return true;
+    });
     for (HWND window : disabled_) EnableWindow(window, FALSE);
 }
 

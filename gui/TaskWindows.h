@@ -1,5 +1,6 @@
 // Disables every visible, enabled top-level window of this thread for one scope (what a modal
-// form or message box does to the rest of the application) and enables them again after.
+// form or message box does to the rest of the application) and enables them again after. Throws
+// when the windows cannot be listed; none is disabled then.
 #pragma once
 
 #include <windows.h>

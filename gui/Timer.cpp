@@ -18,7 +18,7 @@ std::unordered_map<std::uintptr_t, Timer*>& LiveTimers() {
     return timers;
 }
 
-void CALLBACK TimerProcedure(HWND, UINT, UINT_PTR id, DWORD) {
+void CALLBACK TimerProcedure(HWND, UINT, UINT_PTR id, DWORD) noexcept {
     try {
         TimerTick(id);
     } catch (...) {

@@ -1,15 +1,14 @@
+// A windowed control's life (making, binding and destroying its window) and the dispatch of the
+// window's messages.
 #include "gui/WinControl.h"
 
-#include <windowsx.h>
-
-#include <algorithm>
 #include <set>
 #include <stdexcept>
+#include <utility>
 
 #include "gui/Application.h"
-#include "gui/Canvas.h"
 #include "gui/Form.h"
-#include "gui/Menu.h"
+#include "gui/Gdi.h"
 
 namespace zelkova {
 
@@ -34,33 +33,9 @@ void RegisterOwnClass(const std::string& name, UINT classStyle) {
     registered.insert(name);
 }
 
-Shift MouseShift(WPARAM keys) {
-    Shift shift = Shift::None;
-    if ((keys & MK_SHIFT) != 0) shift = shift | Shift::Shift;
-    if ((keys & MK_CONTROL) != 0) shift = shift | Shift::Ctrl;
-    if ((keys & MK_LBUTTON) != 0) shift = shift | Shift::Left;
-    if ((keys & MK_RBUTTON) != 0) shift = shift | Shift::Right;
-    if ((keys & MK_MBUTTON) != 0) shift = shift | Shift::Middle;
-    if (GetKeyState(VK_MENU) < 0) shift = shift | Shift::Alt;
-    return shift;
-}
-
-bool Contains(const Rect& r, Point p) {
-    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
-
-LPCSTR SystemCursorFor(CursorId cursor) {
-    switch (cursor) {
-        case kCursorHandPoint: return reinterpret_cast<LPCSTR>(IDC_HAND);
-        case kCursorIBeam: return reinterpret_cast<LPCSTR>(IDC_IBEAM);
-        case kCursorArrow: return reinterpret_cast<LPCSTR>(IDC_ARROW);
-        default: return nullptr;
-    }
-}
-
 }  // namespace
 
-LRESULT CALLBACK WindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK WindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
     if (msg == WM_NCCREATE) {
         const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
         if (auto* control = static_cast<WinControl*>(create->lpCreateParams)) control->Bind(window);
@@ -71,7 +46,7 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lP
 }
 
 LRESULT CALLBACK SubclassProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                   DWORD_PTR) {
+                                   DWORD_PTR) noexcept {
     WinControl* control = WinControl::FromHandle(window);
     if (control == nullptr) return DefSubclassProc(window, msg, wParam, lParam);
     return control->Dispatch(msg, wParam, lParam);
@@ -192,234 +167,9 @@ void WinControl::ApplyFontToWindow() {
     }
 }
 
-// --- Children --------------------------------------------------------------------------------
-
-void WinControl::InsertControl(Control* control) {
-    controls_.push_back(control);
-    control->parent_ = this;
-    auto* windowed = dynamic_cast<WinControl*>(control);
-    if (windowed != nullptr) tabList_.push_back(windowed);
-    control->ParentFontChanged();
-    control->ParentColorChanged();
-    if (control->GetAlign() != Align::None) AlignControls();
-    if (windowed == nullptr) {
-        control->Invalidate();
-    } else if (handle_ != nullptr) {
-        if (windowed->handle_ != nullptr) {
-            ::SetParent(windowed->handle_, handle_);
-        } else {
-            windowed->CreateHandle();
-        }
-    }
-}
-
-void WinControl::RemoveControl(Control* control) {
-    if (auto* windowed = dynamic_cast<WinControl*>(control)) {
-        windowed->DestroyHandle();
-        tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), windowed), tabList_.end());
-    } else {
-        control->Invalidate();
-    }
-    controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
-    if (hoverChild_ == control) hoverChild_ = nullptr;
-    if (pressedChild_ == control) pressedChild_ = nullptr;
-    control->parent_ = nullptr;
-}
-
-void WinControl::AlignControls() {
-    Rect area = AdjustClientRect();
-    for (Control* child : controls_) {
-        if (child->GetAlign() == Align::None || !child->Visible()) continue;
-        Rect place = child->BoundsRect();
-        const int width = child->Width();
-        const int height = child->Height();
-        switch (child->GetAlign()) {
-            case Align::Top:
-                place = Rect{area.left, area.top, area.right, area.top + height};
-                area.top = place.bottom;
-                break;
-            case Align::Bottom:
-                place = Rect{area.left, area.bottom - height, area.right, area.bottom};
-                area.bottom = place.top;
-                break;
-            case Align::Left:
-                place = Rect{area.left, area.top, area.left + width, area.bottom};
-                area.left = place.right;
-                break;
-            case Align::Right:
-                place = Rect{area.right - width, area.top, area.right, area.bottom};
-                area.right = place.left;
-                break;
-            case Align::Client: place = area; break;
-            case Align::None: break;
-        }
-        child->SetBounds(place.left, place.top, std::max(place.Width(), 0), std::max(place.Height(), 0));
-    }
-}
-
-int WinControl::TabOrder() const {
-    if (Parent() == nullptr) return -1;
-    const auto& list = Parent()->tabList_;
-    const auto found = std::find(list.begin(), list.end(), this);
-    return found == list.end() ? -1 : static_cast<int>(found - list.begin());
-}
-
-void WinControl::SetTabOrder(int order) {
-    if (Parent() == nullptr) return;
-    auto& list = Parent()->tabList_;
-    list.erase(std::remove(list.begin(), list.end(), this), list.end());
-    const int clamped = std::clamp(order, 0, static_cast<int>(list.size()));
-    list.insert(list.begin() + clamped, this);
-}
-
-void WinControl::GetTabOrderList(std::vector<WinControl*>& list) const {
-    for (WinControl* child : tabList_) {
-        list.push_back(child);
-        child->GetTabOrderList(list);
-    }
-}
-
-Control* WinControl::ControlAtPos(Point point) const {
-    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-        Control* child = *it;
-        if (!child->IsWindowed() && child->Visible() && Contains(child->BoundsRect(), point)) {
-            return child;
-        }
-    }
-    return nullptr;
-}
-
-// --- Focus -----------------------------------------------------------------------------------
-
-bool WinControl::Focused() const { return handle_ != nullptr && GetFocus() == handle_; }
-
-bool WinControl::CanFocus() const {
-    for (const Control* control = this; control != nullptr; control = control->Parent()) {
-        if (!control->Visible() || !control->Enabled()) return false;
-    }
-    return true;
-}
-
-void WinControl::SetFocus() {
-    // On a form not shown yet, the control becomes the one focused when it shows.
-    Form* form = ParentForm();
-    if (form != nullptr && form != this && !form->Visible()) {
-        bool ready = true;
-        for (const Control* c = this; c != form; c = c->Parent()) ready = ready && c->Visible() && c->Enabled();
-        if (ready) {
-            form->SetActiveControl(this);
-            return;
-        }
-    }
-    if (!CanFocus()) throw std::runtime_error("Cannot focus a disabled or invisible window");
-    ::SetFocus(Handle());
-}
-
-// --- State reaching the window ------------------------------------------------------------
-
-void WinControl::SetBounds(int left, int top, int width, int height) {
-    const bool resized = width != Width() || height != Height();
-    Control::SetBounds(left, top, width, height);
-    if (handle_ != nullptr) {
-        SetWindowPos(handle_, nullptr, left, top, width, height,
-                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
-    }
-    if (resized) {
-        AlignControls();
-        Resized();
-    }
-}
-
-Rect WinControl::ClientRect() const {
-    if (handle_ == nullptr) return Control::ClientRect();
-    RECT client{};
-    GetClientRect(handle_, &client);
-    return FromRECT(client);
-}
-
-void WinControl::SetVisible(bool visible) {
-    Control::SetVisible(visible);
-    if (handle_ != nullptr) ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE);
-}
-
-void WinControl::SetEnabled(bool enabled) {
-    if (enabled == Enabled()) return;
-    if (handle_ != nullptr) EnableWindow(handle_, enabled ? TRUE : FALSE);
-    Control::SetEnabled(enabled);
-}
-
-std::string WinControl::Text() const {
-    if (handle_ == nullptr) return Control::Text();
-    const int length = GetWindowTextLengthA(handle_);
-    std::string text(static_cast<std::size_t>(std::max(length, 0)) + 1, '\0');
-    const int copied = GetWindowTextA(handle_, text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
-    return text;
-}
-
-void WinControl::SetText(std::string text) {
-    if (handle_ == nullptr) {
-        Control::SetText(std::move(text));
-        return;
-    }
-    // WM_SETTEXT keeps the stored text and sends the text-changed notification.
-    SetWindowTextA(handle_, text.c_str());
-}
-
-void WinControl::Invalidate() {
-    if (handle_ != nullptr) InvalidateRect(handle_, nullptr, TRUE);
-}
-
-void WinControl::Repaint() {
-    if (handle_ == nullptr) return;
-    InvalidateRect(handle_, nullptr, TRUE);
-    UpdateWindow(handle_);
-}
-
-void WinControl::FontChanged() {
-    ApplyFontToWindow();
-    Invalidate();
-    for (Control* child : controls_) child->ParentFontChanged();
-}
-
-void WinControl::ColorChanged() {
-    Invalidate();
-    for (Control* child : controls_) child->ParentColorChanged();
-}
-
-// --- Painting --------------------------------------------------------------------------------
-
-bool WinControl::EraseBackground(HDC dc) {
-    Canvas canvas(dc);
-    canvas.SetBrushColor(Color());
-    canvas.FillRect(ClientRect());
-    return true;
-}
-
-void WinControl::PaintWindow(HDC dc) {
-    {
-        Canvas canvas(dc);
-        Paint(canvas);
-    }
-    PaintControls(dc);
-}
-
-void WinControl::PaintControls(HDC dc) {
-    for (Control* child : controls_) {
-        if (child->IsWindowed() || !child->Visible() || child->BoundsRect().IsEmpty()) continue;
-        SavedDCState saved(dc);
-        POINT origin{};
-        GetViewportOrgEx(dc, &origin);
-        SetViewportOrgEx(dc, origin.x + child->Left(), origin.y + child->Top(), nullptr);
-        IntersectClipRect(dc, 0, 0, child->Width(), child->Height());
-        Canvas canvas(dc);
-        child->Paint(canvas);
-    }
-}
-
 // --- Dispatch --------------------------------------------------------------------------------
 
-LRESULT WinControl::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT WinControl::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
     Message message{msg, wParam, lParam, 0};
     try {
         WndProc(message);
@@ -448,32 +198,6 @@ void WinControl::KeyUp(KeyEvent& event) {
 
 void WinControl::KeyPress(char& character) {
     if (OnKeyPress) OnKeyPress(this, character);
-}
-
-bool WinControl::DialogKey(unsigned key, LPARAM keyData) {
-    const std::vector<Control*> children = controls_;
-    for (Control* child : children) {
-        if (child->Perform(notify::kDialogKey, key, keyData) != 0) return true;
-    }
-    return false;
-}
-
-bool WinControl::DialogChar(char character, LPARAM keyData) {
-    const std::vector<Control*> children = controls_;
-    for (Control* child : children) {
-        if (child->Perform(notify::kDialogChar, static_cast<unsigned char>(character), keyData) !=
-            0) {
-            return true;
-        }
-    }
-    return false;
-}
-
-void WinControl::FocusChanged(Control* focused) {
-    const std::vector<Control*> children = controls_;
-    for (Control* child : children) {
-        child->Perform(notify::kFocusChanged, 0, reinterpret_cast<LPARAM>(focused));
-    }
 }
 
 void WinControl::WndProc(Message& message) {
@@ -564,33 +288,16 @@ void WinControl::WndProc(Message& message) {
             Perform(notify::kCancelMode);
             return;
         case WM_CAPTURECHANGED:
-            if (reinterpret_cast<HWND>(message.lParam) != handle_) {
-                clickPending_ = false;
-                pressedChild_ = nullptr;
-            }
+            CaptureChanged(reinterpret_cast<HWND>(message.lParam));
             break;
         case WM_MOUSELEAVE:
-            mouseInside_ = false;
-            if (Control* child = std::exchange(hoverChild_, nullptr)) {
-                child->Perform(notify::kMouseLeave);
-            }
-            Perform(notify::kMouseLeave);
+            MouseLeft();
             return;
         case WM_CONTEXTMENU:
             ShowPopupMenu(message);
             return;
         case WM_SETCURSOR:
-            if (LOWORD(message.lParam) == HTCLIENT && reinterpret_cast<HWND>(message.wParam) == handle_) {
-                POINT cursor{};
-                GetCursorPos(&cursor);
-                ScreenToClient(handle_, &cursor);
-                const Control* child = ControlAtPos(Point{cursor.x, cursor.y});
-                if (LPCSTR shape = SystemCursorFor(child != nullptr ? child->Cursor() : Cursor())) {
-                    ::SetCursor(LoadCursorA(nullptr, shape));
-                    message.result = TRUE;
-                    return;
-                }
-            }
+            if (SetCursorShape(message)) return;
             break;
         case WM_COMMAND:
             if (message.lParam != 0) {
@@ -610,143 +317,6 @@ void WinControl::WndProc(Message& message) {
             return;
     }
     DefaultHandler(message);
-}
-
-void WinControl::TrackMouse(Point point) {
-    if (!mouseInside_ && Contains(ClientRect(), point)) {
-        mouseInside_ = true;
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, handle_, 0};
-        TrackMouseEvent(&track);
-        Perform(notify::kMouseEnter);
-    }
-    Control* child = ControlAtPos(point);
-    if (child != hoverChild_) {
-        Control* previous = std::exchange(hoverChild_, child);
-        if (previous != nullptr) previous->Perform(notify::kMouseLeave);
-        if (child != nullptr) child->Perform(notify::kMouseEnter);
-    }
-}
-
-bool WinControl::HandleMouseMessage(Message& message) {
-    const Point point{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
-    const Shift shift = MouseShift(message.wParam);
-    MouseButton button = MouseButton::Left;
-    bool down = false;
-    bool doubleClick = false;
-    switch (message.msg) {
-        case WM_MOUSEMOVE: {
-            TrackMouse(point);
-            if (handle_ == nullptr) return true;
-            Control* target = pressedChild_ != nullptr ? pressedChild_ : hoverChild_;
-            if (target != nullptr) {
-                target->DispatchMouseMove(shift, Point{point.x - target->Left(), point.y - target->Top()});
-            } else {
-                MouseMove(shift, point);
-            }
-            if (!OwnClass()) DefaultHandler(message);
-            return true;
-        }
-        case WM_LBUTTONDBLCLK: doubleClick = true; [[fallthrough]];
-        case WM_LBUTTONDOWN: down = true; break;
-        case WM_RBUTTONDBLCLK: doubleClick = true; [[fallthrough]];
-        case WM_RBUTTONDOWN: down = true; button = MouseButton::Right; break;
-        case WM_MBUTTONDBLCLK: doubleClick = true; [[fallthrough]];
-        case WM_MBUTTONDOWN: down = true; button = MouseButton::Middle; break;
-        case WM_LBUTTONUP: break;
-        case WM_RBUTTONUP: button = MouseButton::Right; break;
-        case WM_MBUTTONUP: button = MouseButton::Middle; break;
-        default: return false;
-    }
-    const bool left = button == MouseButton::Left;
-    MouseEvent event{button, doubleClick ? (shift | Shift::Double) : shift, point};
-
-    if (down) {
-        if (Control* child = ControlAtPos(point); child != nullptr && child->Enabled()) {
-            if (left) {
-                pressedChild_ = child;
-                SetCapture(handle_);
-            }
-            event.position = Point{point.x - child->Left(), point.y - child->Top()};
-            if (doubleClick) child->DispatchDblClick();
-            child->DispatchMouseDown(event);
-            return true;
-        }
-        if (left && capturesMouse_ && OwnClass()) {
-            SetCapture(handle_);
-            clickPending_ = true;
-        }
-        // System classes report their double clicks themselves (NM_DBLCLK).
-        if (doubleClick && OwnClass()) DblClick();
-        MouseDown(event);
-        if (!OwnClass() && handle_ != nullptr) DefaultHandler(message);
-        return true;
-    }
-
-    if (left && pressedChild_ != nullptr) {
-        Control* child = std::exchange(pressedChild_, nullptr);
-        if (GetCapture() == handle_) ReleaseCapture();
-        event.position = Point{point.x - child->Left(), point.y - child->Top()};
-        child->DispatchMouseUp(event);
-        // The click comes last: its handler may destroy the control, or this one.
-        if (Contains(child->ClientRect(), event.position)) child->Click();
-        return true;
-    }
-    const bool click = left && std::exchange(clickPending_, false);
-    if (left && OwnClass() && GetCapture() == handle_) ReleaseCapture();
-    MouseUp(event);
-    // Every release goes on to the default handling, of our own classes too: the right
-    // button's release is where the system makes WM_CONTEXTMENU.
-    if (handle_ != nullptr) DefaultHandler(message);
-    if (click && Contains(ClientRect(), point)) Click();
-    return true;
-}
-
-void WinControl::ShowPopupMenu(Message& message) {
-    // A request passed up by a child window is the child's: a child without a menu of its own
-    // (the jump field, a group box) keeps the default handling, not its parent's menu.
-    if (reinterpret_cast<HWND>(message.wParam) != handle_) {
-        DefaultHandler(message);
-        return;
-    }
-    POINT screen{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
-    PopupMenu* menu = nullptr;
-    if (screen.x == -1 && screen.y == -1) {
-        // From the keyboard: the focused window's own menu, at the control.
-        menu = GetPopupMenu();
-        RECT window{};
-        GetWindowRect(handle_, &window);
-        screen = POINT{(window.left + window.right) / 2, (window.top + window.bottom) / 2};
-    } else {
-        POINT client = screen;
-        ScreenToClient(handle_, &client);
-        if (const Control* child = ControlAtPos(Point{client.x, client.y})) menu = child->GetPopupMenu();
-        if (menu == nullptr) menu = GetPopupMenu();
-    }
-    if (menu == nullptr) {
-        DefaultHandler(message);
-        return;
-    }
-    menu->Popup(screen.x, screen.y);
-}
-
-// Shift+F10 and the context-menu key open the menu of a control that has one. The framework
-// makes the request itself, because Wine's default window procedure answers only Shift+F10,
-// and keeps both keys from that procedure so that no platform opens the menu twice (nor, after
-// Shift+F10, enters the window's menu mode when F10 is released).
-bool WinControl::HandleContextMenuKey(Message& message) {
-    if (GetPopupMenu() == nullptr || handle_ == nullptr) return false;
-    const bool down = message.msg == WM_KEYDOWN || message.msg == WM_SYSKEYDOWN;
-    const bool alt = (message.lParam & kAltKeyData) != 0;
-    bool open = false;
-    if (message.wParam == VK_F10 && !alt && GetKeyState(VK_SHIFT) < 0) {
-        open = down;
-    } else if (message.wParam == VK_APPS) {
-        open = !down;  // the key opens the menu as it is released
-    } else {
-        return false;
-    }
-    if (open) SendMessageA(handle_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(handle_), MAKELPARAM(-1, -1));
-    return true;
 }
 
 }  // namespace zelkova

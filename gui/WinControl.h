@@ -7,6 +7,11 @@
 //
 // A windowed control is also a container: it keeps its child controls, paints the ones without
 // a window, routes the mouse to them and tracks which of them the mouse is over.
+//
+// The class spans several files, one job each: WinControl.cpp (window life and message
+// dispatch), WinControlState.cpp (state kept in the window), WinControlChildren.cpp (children,
+// tab order, focus), WinControlMouse.cpp (mouse routing, capture, cursor and context menu),
+// WinControlAlign.cpp (alignment) and WinControlPaint.cpp (painting).
 #pragma once
 
 #include <string>
@@ -104,7 +109,7 @@ public:
 
     // Entry of the one window procedure and the subclass procedure: dispatches one message,
     // reporting any exception instead of letting it through.
-    LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
 
 protected:
     virtual void CreateParams(struct CreateParams& params);
@@ -139,8 +144,8 @@ protected:
     // system class tracks the mouse itself switch this off.
     void SetCapturesMouse(bool captures) { capturesMouse_ = captures; }
 
-    bool DialogKey(unsigned key, LPARAM keyData) override;    // offers it to the children
-    bool DialogChar(char character, LPARAM keyData) override;  // offers it to the children
+    bool DialogKey(const DialogKeyEvent& event) override;    // offers it to the children
+    bool DialogChar(const DialogCharEvent& event) override;  // offers it to the children
     void FocusChanged(Control* focused) override;              // tells the children
     void DefaultHandler(Message& message) override;
     void FontChanged() override;
@@ -161,12 +166,16 @@ private:
 
     bool HandleMouseMessage(Message& message);
     void TrackMouse(Point point);
+    void MouseLeft();
+    void CaptureChanged(HWND newCapture);
+    // Answers WM_SETCURSOR; true when the shape was set.
+    bool SetCursorShape(Message& message);
     void ShowPopupMenu(Message& message);
     // Opens the popup menu for Shift+F10 and the context-menu key; true when the key was one.
     bool HandleContextMenuKey(Message& message);
 
-    friend LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
-    friend LRESULT CALLBACK SubclassProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    friend LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM) noexcept;
+    friend LRESULT CALLBACK SubclassProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;
 
     HWND handle_ = nullptr;
     bool systemClass_ = false;
@@ -183,6 +192,6 @@ private:
 };
 
 // Window procedure for every class the framework registers.
-LRESULT CALLBACK WindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK WindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
 
 }  // namespace zelkova

@@ -26,7 +26,7 @@ private:
 
 // The waiting is done by a thread of its own. Left behind by a window that stopped answering,
 // it ends once that window's thread answers or goes away; it owns nothing of ours meanwhile.
-DWORD WINAPI SetFocusFromSharedInput(void* window) {
+DWORD WINAPI SetFocusFromSharedInput(void* window) noexcept {
     MSG message;
     ::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);  // input can be shared only with a queue
     const SharedInput input(static_cast<HWND>(window));

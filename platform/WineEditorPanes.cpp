@@ -25,7 +25,7 @@ struct DescendantSearch {
     HWND found;
 };
 
-BOOL CALLBACK MatchDescendant(HWND child, LPARAM data) {
+BOOL CALLBACK MatchDescendant(HWND child, LPARAM data) noexcept {
     auto* search = reinterpret_cast<DescendantSearch*>(data);
     char name[64] = {};
     ::GetClassNameA(child, name, sizeof name);

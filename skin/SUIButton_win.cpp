@@ -210,24 +210,23 @@ void TsuiCustomButton::KeyUp(KeyEvent& event) {
     }
 }
 
-bool TsuiCustomButton::DialogKey(unsigned key, LPARAM keyData) {
-    const bool ourKey = (key == VK_RETURN && active_) || (key == VK_ESCAPE && cancel_);
-    const Shift shift = ShiftFromKeyData(keyData);
-    const bool modifiers = Has(shift, Shift::Shift) || Has(shift, Shift::Ctrl) || Has(shift, Shift::Alt);
+bool TsuiCustomButton::DialogKey(const DialogKeyEvent& event) {
+    const bool ourKey = (event.key == VK_RETURN && active_) || (event.key == VK_ESCAPE && cancel_);
+    const bool modifiers =
+        Has(event.shift, Shift::Shift) || Has(event.shift, Shift::Ctrl) || Has(event.shift, Shift::Alt);
     if (ourKey && !modifiers && CanFocus()) {
         Click();
         return true;
     }
-    return WinControl::DialogKey(key, keyData);
+    return WinControl::DialogKey(event);
 }
 
-bool TsuiCustomButton::DialogChar(char character, LPARAM keyData) {
-    WinControl::DialogChar(character, keyData);
-    if (!IsCaptionAccelerator(character, caption_)) return false;
+bool TsuiCustomButton::DialogChar(const DialogCharEvent& event) {
+    WinControl::DialogChar(event);
+    if (!IsCaptionAccelerator(event.character, caption_)) return false;
     // Without Alt a plain letter counts only while a skinned button has the focus: typed into
     // an edit box it is text, not a shortcut.
-    const bool alt = (keyData & kAltKeyData) != 0;
-    if (!alt && SendMessageA(GetFocus(), WM_ISSKINBUTTON, 0, 0) != 1) return false;
+    if (!Has(event.shift, Shift::Alt) && SendMessageA(GetFocus(), WM_ISSKINBUTTON, 0, 0) != 1) return false;
     if (Parent() != nullptr && Parent()->Enabled() && Enabled() && Visible()) {
         Click();
         return true;

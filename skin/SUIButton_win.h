@@ -102,8 +102,8 @@ protected:
     void MouseLeave() override;
     void KeyDown(KeyEvent& event) override;
     void KeyUp(KeyEvent& event) override;
-    bool DialogKey(unsigned key, LPARAM keyData) override;
-    bool DialogChar(char character, LPARAM keyData) override;
+    bool DialogKey(const DialogKeyEvent& event) override;
+    bool DialogChar(const DialogCharEvent& event) override;
     void FocusChanged(Control* focused) override;
     void CancelMode() override;
     void TextChanged() override;

@@ -64,16 +64,15 @@ TfrmMain::TfrmMain(MainServices services) : Form(nullptr), services_(services) {
     commands_ = std::make_unique<FavouriteCommands>(favourites_, *keyEntry_, services_.clipboard,
                                                     [this](const std::string& text) { JumpTo(text); });
 
+    SetTrayCallbackMessage(WM_TRAYICON);
     OnShow = [this](Component*) { FormShow(); };
     OnClose = [this](Component*, CloseAction& action) { FormClose(action); };
     if (Application* app = Application::Instance()) {
         // The application window hands the focus on to the window that was last active in it,
         // as when the tray restore makes it the foreground window.
-        app->OnWindowMessage = [app](Message& message) {
-            if (message.msg != WM_SETFOCUS) return false;
+        app->OnFocus = [app] {
             HWND popup = GetLastActivePopup(app->Handle());
             if (popup != app->Handle() && IsWindowVisible(popup) && IsWindowEnabled(popup)) ::SetFocus(popup);
-            return true;
         };
     }
     // An error here is reported and ends FormCreate; the window opens all the same.
@@ -89,7 +88,7 @@ TfrmMain::TfrmMain(MainServices services) : Form(nullptr), services_(services) {
 
 TfrmMain::~TfrmMain() {
     if (Application* app = Application::Instance()) {
-        app->OnWindowMessage = nullptr;
+        app->OnFocus = nullptr;
         // The application window outlives this window and its icons.
         if (app->Handle() != nullptr) {
             SendMessageA(app->Handle(), WM_SETICON, ICON_BIG, 0);
@@ -339,21 +338,10 @@ void TfrmMain::JumpTo(const std::string& keyText) {
 }
 
 bool TfrmMain::HandleMessage(Message& message) {
-    switch (message.msg) {
-        case WM_SYSCOMMAND:
-            HandleSysCommand(message);
-            return true;
-        case WM_SHOWMAIN:
-            HandleShowMain();
-            message.result = 0;
-            return true;
-        case WM_TRAYICON:
-            HandleTrayMessage(message);
-            message.result = 0;
-            return true;
-        default:
-            return Form::HandleMessage(message);
-    }
+    if (message.msg != WM_SHOWMAIN) return Form::HandleMessage(message);
+    HandleShowMain();
+    message.result = 0;
+    return true;
 }
 
 }  // namespace zelkova

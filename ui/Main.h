@@ -100,14 +100,16 @@ public:
     // --- The notification area ---
     void SetTrayIcon(bool add);
     void RestoreFromTray();
-    void HandleSysCommand(Message& message);
-    void HandleTrayMessage(Message& message);
+    void HandleSysCommand(const SystemCommandEvent& event);
+    void HandleTrayMessage(const TrayNotifyEvent& event);
     void miOpenClick() { RestoreFromTray(); }
 
 protected:
     void CreateParams(struct CreateParams& params) override;
     void HandleCreated() override;
     bool HandleMessage(Message& message) override;
+    void SystemCommand(const SystemCommandEvent& event) override { HandleSysCommand(event); }
+    void TrayNotification(const TrayNotifyEvent& event) override { HandleTrayMessage(event); }
 
 private:
     void CreateTitleStrip();

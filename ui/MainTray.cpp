@@ -17,17 +17,16 @@ void TfrmMain::SetTrayIcon(bool add) { zelkova::SetTrayIcon(Handle(), icon_.get(
 
 // Only a minimise command of exactly SC_MINIMIZE goes to the notification area; the same
 // command with any of its four low bits set minimises to the taskbar in the ordinary way.
-void TfrmMain::HandleSysCommand(Message& message) {
+void TfrmMain::HandleSysCommand(const SystemCommandEvent& event) {
     HWND application = ApplicationHandle();
     auto defaultHandling = [&] {
-        if ((message.wParam & 0xFFF0) == SC_MINIMIZE && application != nullptr) {
+        if (event.command == SC_MINIMIZE && application != nullptr) {
             MinimizeApplication(application, Handle());
-            message.result = 0;
         } else {
-            DefaultHandler(message);
+            Form::SystemCommand(event);
         }
     };
-    if (message.wParam != SC_MINIMIZE || application == nullptr) {
+    if (event.command != SC_MINIMIZE || event.systemBits != 0 || application == nullptr) {
         defaultHandling();
         return;
     }
@@ -43,15 +42,16 @@ void TfrmMain::HandleSysCommand(Message& message) {
     SetWindowLongA(application, GWL_EXSTYLE, static_cast<LONG>(savedAppExStyle_));
     ShowWindow(Handle(), SW_HIDE);
     ShowWindow(application, SW_HIDE);
-    if (message.lParam != 1) SetTrayIcon(true);
+    // A program may ask for the hiding without the icon by sending the command with 1.
+    if (event.argument != 1) SetTrayIcon(true);
 }
 
-void TfrmMain::HandleTrayMessage(Message& message) {
-    if (message.lParam == WM_LBUTTONDOWN) {
+void TfrmMain::HandleTrayMessage(const TrayNotifyEvent& event) {
+    if (event.mouse == TrayMouse::LeftDown) {
         RestoreFromTray();
         if (ListView1->Visible() && ListView1->ItemCount() > 0) ListView1->SetSelected(0);
     }
-    if (message.lParam == WM_RBUTTONDOWN) {
+    if (event.mouse == TrayMouse::RightDown) {
         SetForegroundWindow(Handle());
         POINT cursor{};
         GetCursorPos(&cursor);

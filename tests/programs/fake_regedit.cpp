@@ -42,7 +42,9 @@ std::string Hex(unsigned long long v) {
 // Tree-view and list-view messages (LVM_FIRST 0x1000 up to the last of TV_FIRST's range).
 bool IsPaneControlMessage(UINT message) { return message >= 0x1000 && message < 0x1200; }
 
-LRESULT CALLBACK PaneProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+// The window procedures build log lines; a stand-in out of memory ends at once rather than
+// unwinding through the system's frames.
+LRESULT CALLBACK PaneProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     const char* pane = reinterpret_cast<const char*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     const bool keystroke = message == WM_KEYDOWN || message == WM_CHAR || message == WM_KEYUP;
     if (pane && (keystroke || IsPaneControlMessage(message))) {
@@ -59,7 +61,7 @@ LRESULT CALLBACK PaneProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK EditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     switch (message) {
         case WM_SHOWWINDOW:
             if (wParam) Log("show");

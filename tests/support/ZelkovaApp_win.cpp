@@ -2,28 +2,17 @@
 
 #include <vector>
 
+#include "gui/WindowEnumeration.h"
+
 namespace zelkova::testing {
 
-namespace {
-
-struct DescendantSearch {
-    const char* className;
-    std::vector<HWND> found;
-};
-
-// A named CALLBACK function: a lambda has the wrong calling convention on 32-bit Windows.
-BOOL CALLBACK CollectDescendant(HWND child, LPARAM data) {
-    auto* search = reinterpret_cast<DescendantSearch*>(data);
-    if (lstrcmpiA(ClassName(child).c_str(), search->className) == 0) search->found.push_back(child);
-    return TRUE;
-}
-
-}  // namespace
-
 std::vector<HWND> FindDescendants(HWND parent, const char* className) {
-    DescendantSearch search{className, {}};
-    EnumChildWindows(parent, CollectDescendant, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> found;
+    ForEachChildWindow(parent, [&](HWND child) {
+        if (lstrcmpiA(ClassName(child).c_str(), className) == 0) found.push_back(child);
+        return true;
+    });
+    return found;
 }
 
 ZelkovaApp::ZelkovaApp() {

@@ -9,6 +9,8 @@
 
 #include <zlib.h>
 
+#include "gui/WindowEnumeration.h"
+
 namespace zelkova::testing {
 
 std::string SettingsFolder() {
@@ -39,28 +41,14 @@ std::string ReadSetting(const char* section, const char* key) {
     return value;
 }
 
-namespace {
-
-struct TextSearch {
-    const std::string* text;
-    HWND found;
-};
-
-// A named callback: a lambda does not convert to the 32-bit build's stdcall WNDENUMPROC.
-BOOL CALLBACK FindByText(HWND child, LPARAM data) {
-    auto* search = reinterpret_cast<TextSearch*>(data);
-    if (WindowText(child) != *search->text) return TRUE;
-    search->found = child;
-    return FALSE;
-}
-
-}  // namespace
-
 HWND FindControl(HWND parent, const char* className, const std::string& text) {
     if (className == nullptr) {
-        TextSearch search{&text, nullptr};
-        EnumChildWindows(parent, FindByText, reinterpret_cast<LPARAM>(&search));
-        return search.found;
+        HWND found = nullptr;
+        ForEachChildWindow(parent, [&](HWND child) {
+            if (WindowText(child) == text) found = child;
+            return found == nullptr;
+        });
+        return found;
     }
     for (HWND child : FindDescendants(parent, className)) {
         if (WindowText(child) == text) return child;

@@ -1,5 +1,6 @@
 // The application's own loop: running a main form until it closes, and a close whose handler
-// fails (a settings file that cannot be written) being reported with the form left open.
+// fails (a settings file that cannot be written) being reported with the form left open; the
+// application window's focus.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -45,6 +46,20 @@ TEST(ApplicationRun, AFailedCloseIsReportedAndTheNextCloseEndsTheLoop) {
     char title[64] = {};
     GetWindowTextA(app.Handle(), title, sizeof(title));
     EXPECT_STREQ(title, "Free Zelkova");
+}
+
+// The hand-off of the focus to a form (tray restore) hangs on this; it once sat behind a
+// message the window procedure never passed on.
+TEST(ApplicationWindow, TheFocusItReceivesIsOfferedToTheApplication) {
+    Application& app = gui_testing::TestApplication();
+    int offered = 0;
+    app.OnFocus = [&] { ++offered; };
+    ShowWindow(app.Handle(), SW_SHOWNOACTIVATE);  // as the loop shows it
+    ::SetFocus(nullptr);
+    ::SetFocus(app.Handle());
+    ShowWindow(app.Handle(), SW_HIDE);
+    app.OnFocus = nullptr;
+    EXPECT_EQ(offered, 1);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <new>
 #include <stdexcept>
 
 #include "gui/Action.h"
@@ -12,6 +13,7 @@
 #include "gui/Panel.h"
 #include "gui/Properties.h"
 #include "gui/Timer.h"
+#include "gui/WindowEnumeration.h"
 #include "support/GuiTesting_win.h"
 
 namespace zelkova {
@@ -191,6 +193,30 @@ TEST(ModalShowing, AVisibleFormCannotBeShownModally) {
     EXPECT_THROW(form.ShowModal(), std::logic_error);
 }
 
+// The system's enumeration calls back through its own frames: an error in the visitor must stop
+// it and come out of the call, not unwind through those frames.
+TEST(WindowEnumeration, AFailingVisitorStopsTheEnumerationAndItsErrorComesOutOfTheCall) {
+    TestForm first;
+    TestForm second;
+    first.Handle();
+    second.Handle();
+    int visited = 0;
+    const WindowVisitor failing = [&](HWND) -> bool {
+        ++visited;
+        throw std::bad_alloc();
+    };
+    EXPECT_THROW(ForEachThreadWindow(GetCurrentThreadId(), failing), std::bad_alloc);
+    EXPECT_EQ(visited, 1);
+
+    auto& panel = Make<Panel>(first);
+    panel.SetParent(&first);
+    auto& edit = Make<Edit>(first);
+    edit.SetParent(&first);
+    visited = 0;
+    EXPECT_THROW(ForEachChildWindow(first.Handle(), failing), std::bad_alloc);
+    EXPECT_EQ(visited, 1);
+}
+
 TEST(Focus, TabWalksTheTabOrderAcrossContainersAndSkipsNonStops) {
     TestForm form;
     auto& first = Make<Edit>(form);
@@ -213,6 +239,35 @@ TEST(Focus, TabWalksTheTabOrderAcrossContainersAndSkipsNonStops) {
     form.SelectNext(&third, false);
     EXPECT_TRUE(second.Focused());
     EXPECT_EQ(form.ActiveControl(), &second);
+}
+
+// Records the system-menu commands and icon notifications it receives, doing nothing with them.
+class EventForm : public TestForm {
+public:
+    std::vector<SystemCommandEvent> commands;
+    std::vector<TrayMouse> trayMice;
+
+protected:
+    void SystemCommand(const SystemCommandEvent& event) override { commands.push_back(event); }
+    void TrayNotification(const TrayNotifyEvent& event) override { trayMice.push_back(event.mouse); }
+};
+
+TEST(FormEvents, SystemCommandsAndIconMessagesArriveTyped) {
+    EventForm form;
+    SendMessageA(form.Handle(), WM_SYSCOMMAND, SC_MINIMIZE | 2, 1);
+    ASSERT_EQ(form.commands.size(), 1u);
+    EXPECT_EQ(form.commands[0].command, static_cast<unsigned>(SC_MINIMIZE));
+    EXPECT_EQ(form.commands[0].systemBits, 2u);
+    EXPECT_EQ(form.commands[0].argument, 1);
+
+    constexpr UINT kIconMessage = WM_APP + 7;
+    SendMessageA(form.Handle(), kIconMessage, 0, WM_RBUTTONDOWN);  // not the form's icon message yet
+    form.SetTrayCallbackMessage(kIconMessage);
+    for (LPARAM mouse : {WM_RBUTTONDOWN, WM_LBUTTONUP, WM_MOUSEMOVE, 0x0400}) {
+        SendMessageA(form.Handle(), kIconMessage, 1, mouse);
+    }
+    EXPECT_EQ(form.trayMice, (std::vector<TrayMouse>{TrayMouse::RightDown, TrayMouse::LeftUp, TrayMouse::Move,
+                                                      TrayMouse::Other}));
 }
 
 // Records every focus-changed notification it receives.

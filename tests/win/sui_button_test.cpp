@@ -67,6 +67,22 @@ int CountPixels(const testing::PixelCanvas& canvas, COLORREF colour) {
     return count;
 }
 
+// Holds a modifier key down in this thread's keyboard state for one scope.
+class HeldKey {
+public:
+    explicit HeldKey(BYTE key) : key_(key) { SetDown(true); }
+    ~HeldKey() { SetDown(false); }
+
+private:
+    void SetDown(bool down) {
+        BYTE state[256] = {};
+        GetKeyboardState(state);
+        state[key_] = down ? 0x80 : 0;
+        SetKeyboardState(state);
+    }
+    BYTE key_;
+};
+
 class ButtonTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -260,6 +276,21 @@ TEST_F(ButtonTest, EnterClicksTheDefaultAndEscapeTheCancelButtonFromAnEdit) {
     EXPECT_EQ(clicks, 1);
     edit.SetFocus();
     EXPECT_TRUE(button->Active());
+}
+
+TEST_F(ButtonTest, EnterWithShiftOrCtrlHeldIsNoDefaultClick) {
+    auto& edit = Make<Edit>(form);
+    edit.SetParent(&form);
+    button->SetDefault(true);
+    Show();
+    edit.SetFocus();
+    for (BYTE modifier : {VK_SHIFT, VK_CONTROL}) {
+        const HeldKey held(modifier);
+        PressKey(edit.Handle(), VK_RETURN);
+    }
+    EXPECT_EQ(clicks, 0);
+    PressKey(edit.Handle(), VK_RETURN);
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(ButtonTest, AClickSetsTheFormsModalResultBeforeTheHandlerRuns) {
