@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/ModuleFileName.h"
+
 namespace zelkova {
 namespace {
 
@@ -24,19 +26,7 @@ std::string AskForFolder(Query query) {
 }  // namespace
 
 std::string WinSkinSearchFolders::ExecutableFolder() {
-    // GetModuleFileNameA cuts a long path to the buffer without saying how long it is: grow.
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-        const DWORD size = static_cast<DWORD>(path.size());
-        const DWORD length = ::GetModuleFileNameA(nullptr, path.data(), size);
-        if (length == 0) return {};
-        if (length < size) {
-            path.resize(length);
-            break;
-        }
-        if (size >= 32768) return {};
-        path.resize(path.size() * 2);
-    }
+    const std::string path = ExecutableFilePath();
     const std::size_t cut = path.find_last_of("\\/");
     return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
 }
