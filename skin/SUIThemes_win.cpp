@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/ResourceBytes.h"
 #include "skin/BmpImage.h"
 
 namespace zelkova {
@@ -70,13 +71,11 @@ OwnedBitmap DibFromColumns(const BmpImage& image, int left, int width) {
 }
 
 std::optional<BmpImage> ThemeResourceImage(const std::string& name) {
-    HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC found = FindResourceA(module, name.c_str(), MAKEINTRESOURCEA(2));  // RT_BITMAP
-    HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
-    const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
-    if (data == nullptr)
+    const std::span<const std::uint8_t> dib =
+        ResourceBytes(GetModuleHandleA(nullptr), name.c_str(), MAKEINTRESOURCEA(2));  // RT_BITMAP
+    if (dib.empty())
         throw ThemeResourceError("Resource " + name + " not found");
-    return ParsePackedDib({static_cast<const std::uint8_t*>(data), SizeofResource(module, found)});
+    return ParsePackedDib(dib);
 }
 
 // A resource in a form our parser does not take (compressed, say): let the system load it.
