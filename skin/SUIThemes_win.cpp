@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/LittleEndian.h"
 #include "gui/ResourceBytes.h"
 #include "skin/BmpImage.h"
 
@@ -24,22 +25,23 @@ constexpr std::size_t kFileHeaderSize = 14;
 std::optional<BmpImage> ParsePackedDib(std::span<const std::uint8_t> dib) {
     if (dib.size() < 16)
         return std::nullopt;
-    const auto read16 = [&](std::size_t at) { return std::uint32_t(dib[at] | dib[at + 1] << 8); };
-    const std::uint32_t headerSize = read16(0) | read16(2) << 16;
+    const auto read16 = [&](std::size_t at) { return ReadLittleEndian16(&dib[at]); };
+    const auto read32 = [&](std::size_t at) { return ReadLittleEndian32(&dib[at]); };
+    const std::uint32_t headerSize = read32(0);
     if (headerSize < 12 || headerSize > dib.size())
         return std::nullopt;
     const bool core = headerSize == 12;
     const std::uint32_t bitCount = read16(core ? 10 : 14);
     std::uint64_t offset = kFileHeaderSize + headerSize;
     if (!core && headerSize >= 20) {
-        const std::uint32_t compression = read16(16) | read16(18) << 16;
+        const std::uint32_t compression = read32(16);
         if (compression == BI_BITFIELDS && headerSize == 40)
             offset += 12;
     }
     if (bitCount <= 8) {
         std::uint64_t colours = std::uint64_t{1} << bitCount;
         if (!core && headerSize >= 36) {
-            const std::uint32_t used = read16(32) | read16(34) << 16;
+            const std::uint32_t used = read32(32);
             if (used != 0)
                 colours = used;
         }
