@@ -3,7 +3,7 @@
 #include <shlobj.h>
 
 #include "base/UniqueHandle.h"
-#include "platform/ModuleFileName.h"
+#include "platform/PathQuery.h"
 
 namespace zelkova {
 

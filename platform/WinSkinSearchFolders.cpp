@@ -2,28 +2,9 @@
 
 #include <windows.h>
 
-#include "platform/ModuleFileName.h"
+#include "platform/PathQuery.h"
 
 namespace zelkova {
-namespace {
-
-// GetWindowsDirectoryA and GetSystemDirectoryA answer a too-small buffer with the size they
-// need, terminating zero included.
-template <typename Query>
-std::string AskForFolder(Query query) {
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-        const UINT length = query(path.data(), static_cast<UINT>(path.size()));
-        if (length == 0) return {};
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(length);
-    }
-}
-
-}  // namespace
 
 std::string WinSkinSearchFolders::ExecutableFolder() {
     const std::string path = ExecutableFilePath();
@@ -32,11 +13,13 @@ std::string WinSkinSearchFolders::ExecutableFolder() {
 }
 
 std::string WinSkinSearchFolders::WindowsFolder() {
-    return AskForFolder([](char* buffer, UINT size) { return ::GetWindowsDirectoryA(buffer, size); });
+    return ReadPathSizedOnDemand(
+        [](char* buffer, DWORD size) { return ::GetWindowsDirectoryA(buffer, size); });
 }
 
 std::string WinSkinSearchFolders::SystemFolder() {
-    return AskForFolder([](char* buffer, UINT size) { return ::GetSystemDirectoryA(buffer, size); });
+    return ReadPathSizedOnDemand(
+        [](char* buffer, DWORD size) { return ::GetSystemDirectoryA(buffer, size); });
 }
 
 }  // namespace zelkova
