@@ -128,7 +128,7 @@ TEST_F(WinFileSystemTest, AScratchFileIsNewPrivateReadBackThroughItselfAndGoneWh
 TEST_F(WinFileSystemTest, AScratchFileGoesWithAProcessThatDies) {
     const std::string path = folder.File("{dying}");
     testing::ChildProcess holder =
-        testing::ChildProcess::Start("\"" + testing::ProgramFolder() + "scratch_holder.exe\" \"" + path + "\"");
+        testing::ChildProcess::Start(testing::ProgramCommandLine("scratch_holder.exe") + " \"" + path + "\"");
     ASSERT_TRUE(holder);
     ASSERT_TRUE(testing::WaitUntil([&] { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }))
         << "the helper made no scratch file";
