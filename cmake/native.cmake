@@ -7,8 +7,7 @@ add_executable(zelkova_unit_tests ${unit_tests} ${test_support})
 target_include_directories(zelkova_unit_tests PRIVATE tests)
 target_link_libraries(zelkova_unit_tests PRIVATE zelkova_core zelkova_warnings GTest::gtest GTest::gmock
                       GTest::gtest_main ZLIB::ZLIB)
-target_compile_definitions(zelkova_unit_tests PRIVATE
-  ZELKOVA_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ZELKOVA_BINARY_DIR="${CMAKE_BINARY_DIR}")
+target_compile_definitions(zelkova_unit_tests PRIVATE ZELKOVA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 include(GoogleTest)
 gtest_discover_tests(zelkova_unit_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES LABELS unit)
 

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "favourites/FavouriteRules.h"
+#include "jump/RootKeys.h"
 
 namespace zelkova {
 

@@ -32,8 +32,4 @@ std::string TrimClipboardText(std::string_view text) {
     return std::string(text.substr(first, last - first));
 }
 
-bool LooksLikeKeyText(std::string_view trimmedText) {
-    return Contains(AsciiUpperCase(trimmedText), "HK");
-}
-
 }  // namespace zelkova

@@ -6,7 +6,8 @@
 namespace zelkova {
 
 // Enabling rules of the list's actions, as functions of the selection index (-1 for none) and
-// the number of entries, so the window's idle update and the execute handlers agree.
+// the number of entries, so the window's idle update, the execute handlers and the list itself
+// agree.
 
 // Jump, Remove, Copy to Clipboard and Edit: an entry is selected.
 bool IsSelectionActionEnabled(int selectedIndex, int count);
@@ -20,9 +21,8 @@ bool IsMoveDownEnabled(int selectedIndex, int count);
 bool IsKeyEntryAcceptable(std::string_view keyText);
 
 // Clipboard text loses every leading and trailing byte of code 0x20 or below (blanks, tabs,
-// line breaks); bytes from 0x80 up are text, not blanks.
+// line breaks); bytes from 0x80 up are text, not blanks. Jump from Clipboard then goes ahead
+// only for text that LooksLikeKeyText (jump/RootKeys.h).
 std::string TrimClipboardText(std::string_view text);
-// Jump from Clipboard goes ahead only for text holding "HK" in any ASCII case.
-bool LooksLikeKeyText(std::string_view trimmedText);
 
 }  // namespace zelkova

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "base/AsciiText.h"
+#include "favourites/FavouriteRules.h"
 
 namespace zelkova {
 
@@ -37,14 +38,14 @@ bool FavouritesList::Replace(int index, FavouriteEntry entry) {
 }
 
 bool FavouritesList::MoveSelectedUp() {
-    if (!HasSelection() || selected_ == 0) return false;
+    if (!IsMoveUpEnabled(selected_, Count())) return false;
     Exchange(selected_, selected_ - 1);
     --selected_;
     return true;
 }
 
 bool FavouritesList::MoveSelectedDown() {
-    if (!HasSelection() || selected_ == Count() - 1) return false;
+    if (!IsMoveDownEnabled(selected_, Count())) return false;
     Exchange(selected_, selected_ + 1);
     ++selected_;
     return true;
@@ -56,6 +57,8 @@ bool FavouritesList::RemoveSelected() {
     selected_ = NoSelection;
     return true;
 }
+
+bool FavouritesList::HasSelection() const { return IsSelectionActionEnabled(selected_, Count()); }
 
 void FavouritesList::Clear() {
     entries_.clear();

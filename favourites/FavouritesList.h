@@ -45,7 +45,7 @@ public:
     void Clear();
 
 private:
-    bool HasSelection() const { return selected_ >= 0 && selected_ < Count(); }
+    bool HasSelection() const;
     void Exchange(int a, int b);
 
     std::vector<FavouriteEntry> entries_;

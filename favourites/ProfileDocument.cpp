@@ -24,6 +24,11 @@ std::optional<std::string> HeaderName(std::string_view line) {
     return std::string(TrimProfileBlanks(rest.substr(1, close - 1)));
 }
 
+std::string HeaderLine(std::string_view name) {
+    std::string line = "[";
+    return line.append(name).append("]");
+}
+
 }  // namespace
 
 ProfileDocument::Line ProfileDocument::ClassifyLine(std::string text) {
@@ -109,7 +114,7 @@ bool ProfileDocument::Write(std::string_view section, std::string_view key,
     const auto foundSection = sectionIndex_.find(ProfileNameKey(section));
     Section& target = foundSection != sectionIndex_.end()
                           ? sections_[foundSection->second]
-                          : AddSection(std::string(section), "[" + std::string(section) + "]");
+                          : AddSection(std::string(section), HeaderLine(section));
 
     const auto foundKey = target.keyIndex.find(ProfileNameKey(key));
     if (foundKey != target.keyIndex.end()) {

@@ -1,10 +1,11 @@
 #include "favourites/ProfileRules.h"
 
+#include "base/AsciiText.h"
+
 namespace zelkova {
 
 namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 }  // namespace
 
 std::string_view TrimProfileBlanks(std::string_view text) {
@@ -13,11 +14,7 @@ std::string_view TrimProfileBlanks(std::string_view text) {
     return text;
 }
 
-std::string ProfileNameKey(std::string_view name) {
-    std::string key(name);
-    for (char& c : key) c = AsciiLower(c);
-    return key;
-}
+std::string ProfileNameKey(std::string_view name) { return AsciiUpperCase(name); }
 
 std::string ProfileValueAsRead(std::string_view stored) {
     std::string_view value = TrimProfileBlanks(stored);

@@ -29,7 +29,6 @@ public:
     void SetEnabled(bool enabled);
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
-    const std::string& Hint() const { return hint_; }
     void SetHint(std::string hint);
     int ImageIndex() const { return imageIndex_; }
     void SetImageIndex(int index);
@@ -74,7 +73,6 @@ public:
 
     std::string_view ClassName() const override { return "TActionList"; }
 
-    const std::vector<Action*>& Actions() const { return actions_; }
     ImageList* Images() const { return images_; }
     void SetImages(ImageList* images);
 

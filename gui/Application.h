@@ -64,7 +64,6 @@ public:
     // Forms register themselves while they exist.
     void AddForm(Form* form);
     void RemoveForm(Form* form);
-    const std::vector<Form*>& Forms() const { return forms_; }
 
 private:
     bool ProcessMessage(MSG& msg);

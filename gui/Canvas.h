@@ -30,9 +30,7 @@ public:
     void SetFontColor(TColor color);
     void SetFontBold(bool bold);
 
-    TColor BrushColor() const { return brushColor_; }
     void SetBrushColor(TColor color);
-    BrushStyle GetBrushStyle() const { return brushStyle_; }
     void SetBrushStyle(BrushStyle style);
     void SetPenColor(TColor color);
 

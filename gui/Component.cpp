@@ -10,14 +10,7 @@ namespace {
 void Erase(std::vector<Component*>& list, Component* item) {
     list.erase(std::remove(list.begin(), list.end(), item), list.end());
 }
-char FoldAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 }  // namespace
-
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
-}
 
 Component::Component(Component* owner) {
     if (owner != nullptr) owner->InsertComponent(this);

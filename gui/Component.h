@@ -43,7 +43,6 @@ public:
     // but the kit's controls keep their design-time rules, and tests can switch it on.
     bool IsDesigning() const { return designing_; }
     void SetDesigning(bool designing) { designing_ = designing; }
-    bool IsDestroying() const { return destroying_; }
 
 protected:
     // A component of the same owner, or one registered with FreeNotification, was inserted or
@@ -72,9 +71,5 @@ template <typename T, typename... Args>
 T& Make(Component& owner, Args&&... args) {
     return *new T(&owner, std::forward<Args>(args)...);
 }
-
-// Compares names the way published properties and class names are compared here: ASCII letters
-// in any case.
-bool SameNameIgnoringCase(std::string_view a, std::string_view b);
 
 }  // namespace zelkova

@@ -10,14 +10,6 @@
 
 namespace zelkova {
 
-Shift KeyboardShiftState() {
-    Shift shift = Shift::None;
-    if (GetKeyState(VK_SHIFT) < 0) shift = shift | Shift::Shift;
-    if (GetKeyState(VK_CONTROL) < 0) shift = shift | Shift::Ctrl;
-    if (GetKeyState(VK_MENU) < 0) shift = shift | Shift::Alt;
-    return shift;
-}
-
 Shift ShiftFromKeyData(LPARAM keyData) {
     Shift shift = Shift::None;
     if (GetKeyState(VK_SHIFT) < 0) shift = shift | Shift::Shift;

@@ -216,8 +216,7 @@ struct EnumNames<BiDiMode> {
 // The control at that address if it exists, else null (for pointers that arrive in messages).
 Control* LiveControl(LPARAM pointer);
 
-// Win32 shift state now, and from a key message's data.
-Shift KeyboardShiftState();
+// Win32 shift state from a key message's data.
 Shift ShiftFromKeyData(LPARAM keyData);
 // The shift state as the dialog-key and dialog-character notifications carry it.
 LPARAM ShiftParam(Shift shift);

@@ -12,7 +12,6 @@ public:
     std::string_view ClassName() const override { return "TEdit"; }
     const PropertyTable& PublishedProperties() const override;
 
-    int MaxLength() const { return maxLength_; }
     // 0 is no limit of our own.
     void SetMaxLength(int length);
 

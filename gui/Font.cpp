@@ -49,24 +49,6 @@ void Font::SetColor(TColor color) {
     Changed(false);
 }
 
-void Font::SetBold(bool bold) {
-    if (bold == spec_.bold) return;
-    spec_.bold = bold;
-    Changed(true);
-}
-
-void Font::SetItalic(bool italic) {
-    if (italic == spec_.italic) return;
-    spec_.italic = italic;
-    Changed(true);
-}
-
-void Font::SetUnderline(bool underline) {
-    if (underline == spec_.underline) return;
-    spec_.underline = underline;
-    Changed(true);
-}
-
 HFONT Font::Handle() const {
     if (!handle_) {
         const LOGFONTA log = ToLogFont(spec_);

@@ -32,9 +32,6 @@ public:
     void SetName(std::string name);
     void SetHeight(int height);
     void SetColor(TColor color);
-    void SetBold(bool bold);
-    void SetItalic(bool italic);
-    void SetUnderline(bool underline);
 
     // The GDI font of the current attributes (colour aside), made on first use and kept until
     // an attribute changes. Throws GdiError if none can be made.

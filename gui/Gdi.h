@@ -121,7 +121,6 @@ public:
     }
 
     HDC get() const noexcept { return dc_; }
-    const RECT& invalidRect() const noexcept { return paint_.rcPaint; }
 
 private:
     HWND window_;

@@ -24,14 +24,12 @@ public:
     void SetBitmap(OwnedBitmap bitmap);
     void SetIcon(OwnedIcon icon);
     HBITMAP Bitmap() const { return bitmap_.get(); }
-    HICON Icon() const { return icon_.get(); }
     bool Empty() const { return !bitmap_ && !icon_; }
     Size PictureSize() const;
 
     void SetAutoSize(bool autoSize);
     void SetStretch(bool stretch);
     void SetTransparent(bool transparent);
-    bool Stretch() const { return stretch_; }
 
     void Paint(Canvas& canvas) override;
 

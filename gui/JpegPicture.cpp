@@ -17,6 +17,8 @@ extern "C" {
 #include <jpeglib.h>
 }
 
+#include "gui/ResourceBytes.h"
+
 namespace zelkova {
 
 namespace {
@@ -197,14 +199,11 @@ JpegPicture DecodeJpeg(std::span<const unsigned char> data) {
 }
 
 JpegPicture LoadJpegResource(HMODULE module, const char* name) {
-    HRSRC found = FindResourceA(module, name, MAKEINTRESOURCEA(10));  // RT_RCDATA
-    HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
-    const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
-    if (bytes == nullptr) {
+    const auto bytes = ResourceBytes(module, name, MAKEINTRESOURCEA(10));  // RT_RCDATA
+    if (bytes.empty()) {
         throw JpegError(std::string("Picture resource not found: ") + name);
     }
-    const DWORD size = SizeofResource(module, found);
-    return DecodeJpeg({static_cast<const unsigned char*>(bytes), size});
+    return DecodeJpeg(bytes);
 }
 
 }  // namespace zelkova

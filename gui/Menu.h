@@ -65,7 +65,6 @@ public:
 
     // Runs as the menu is about to show, after its items took their actions' state.
     NotifyEvent OnPopup;
-    void SetOnPopup(NotifyEvent handler) { OnPopup = std::move(handler); }
 
 protected:
     void Notification(Component* component, Operation operation) override;

@@ -15,8 +15,6 @@ public:
     std::string_view ClassName() const override { return "TPanel"; }
     const PropertyTable& PublishedProperties() const override;
 
-    Bevel BevelOuter() const { return bevelOuter_; }
-    Bevel BevelInner() const { return bevelInner_; }
     void SetBevelOuter(Bevel bevel);
     void SetBevelInner(Bevel bevel);
     void SetCaption(std::string caption) { SetText(std::move(caption)); }

@@ -10,7 +10,7 @@ PropertyTable::PropertyTable(const PropertyTable& base,
 
 const PublishedProperty* PropertyTable::Find(std::string_view name) const {
     for (const PublishedProperty& entry : entries_) {
-        if (SameNameIgnoringCase(entry.name, name)) return &entry;
+        if (AsciiEqualNoCase(entry.name, name)) return &entry;
     }
     return nullptr;
 }
@@ -38,7 +38,7 @@ void ApplyLayout(Component& component, std::initializer_list<PropertyAssignment>
     }
     for (const PublishedProperty& property : table.Entries()) {
         for (const PropertyAssignment& assignment : values) {
-            if (SameNameIgnoringCase(property.name, assignment.first)) {
+            if (AsciiEqualNoCase(property.name, assignment.first)) {
                 property.set(component, assignment.second);
             }
         }

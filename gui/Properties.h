@@ -14,6 +14,7 @@
 #include <variant>
 #include <vector>
 
+#include "base/AsciiText.h"
 #include "gui/Color.h"
 #include "gui/Component.h"
 #include "gui/Events.h"
@@ -90,7 +91,7 @@ T PropertyValueAs(const PropertyValue& value) {
         if (const auto* s = std::get_if<std::string>(&value)) {
             const auto& names = EnumNames<T>::kNames;
             for (std::size_t i = 0; i < std::size(names); ++i) {
-                if (SameNameIgnoringCase(names[i], *s)) return static_cast<T>(i);
+                if (AsciiEqualNoCase(names[i], *s)) return static_cast<T>(i);
             }
             throw PropertyError("Invalid property value: " + *s);
         }

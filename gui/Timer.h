@@ -17,7 +17,6 @@ public:
     std::string_view ClassName() const override { return "TTimer"; }
 
     // Milliseconds; 0 (or less) gives no ticks.
-    int Interval() const { return interval_; }
     void SetInterval(int interval);
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);

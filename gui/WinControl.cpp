@@ -77,10 +77,6 @@ HWND WinControl::Handle() {
     return handle_;
 }
 
-void WinControl::HandleNeededIfParentReady() {
-    if (handle_ == nullptr && Parent() != nullptr && Parent()->HandleAllocated()) CreateHandle();
-}
-
 WinControl* WinControl::FromHandle(HWND window, bool orAncestor) {
     while (window != nullptr) {
         if (auto* control = static_cast<WinControl*>(GetPropA(window, kControlProperty))) {

@@ -49,15 +49,12 @@ public:
     // The window, made on first request (with the parent's and then the children's).
     HWND Handle();
     bool HandleAllocated() const { return handle_ != nullptr; }
-    // Makes the window if the parent has one already.
-    void HandleNeededIfParentReady();
     // The control bound to a window, or null; looks through the window's ancestors when
     // `orAncestor` is set (for the inner windows of a standard control).
     static WinControl* FromHandle(HWND window, bool orAncestor = false);
 
     // --- Children ---
     const std::vector<Control*>& Controls() const { return controls_; }
-    int ControlCount() const { return static_cast<int>(controls_.size()); }
     // Windowed children in tab order.
     const std::vector<WinControl*>& TabList() const { return tabList_; }
     int TabOrder() const;

@@ -1,6 +1,5 @@
 #include "jump/KeyResolution.h"
 
-#include "base/AsciiText.h"
 #include "jump/EditorNavigation.h"
 #include "jump/RootKeys.h"
 
@@ -17,7 +16,7 @@ ResolveResult JumpTo(const RootKey& root, std::string keyPath, std::string value
 }  // namespace
 
 ResolveResult ClassifyKeyText(const std::string& text, RegistryAccess& registry) {
-    if (!Contains(AsciiUpperCase(text), "HK")) return Failure();
+    if (!LooksLikeKeyText(text)) return Failure();
 
     const size_t firstSlash = text.find('\\');
     if (firstSlash == std::string::npos) return {ResolveOutcome::Nothing, std::nullopt};

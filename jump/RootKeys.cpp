@@ -4,6 +4,8 @@
 
 namespace zelkova {
 
+bool LooksLikeKeyText(std::string_view text) { return Contains(AsciiUpperCase(text), "HK"); }
+
 std::optional<RootKey> FindRootKey(std::string_view rootText) {
     const std::string upper = AsciiUpperCase(rootText);
     for (const RootKey& root : kRootKeys)

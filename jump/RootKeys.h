@@ -21,6 +21,9 @@ inline constexpr RootKey kRootKeys[] = {
     {"HKCC", "HKEY_CURRENT_CONFIG", PredefinedKey::CurrentConfig},
 };
 
+// The first test of any key text, typed or pasted: "HK" in any ASCII case, anywhere in it.
+bool LooksLikeKeyText(std::string_view text);
+
 // The root named by the text before the first backslash: an abbreviation in any case, or a
 // full name exactly as written (so "hkey_local_machine" is no root).
 std::optional<RootKey> FindRootKey(std::string_view rootText);

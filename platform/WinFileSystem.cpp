@@ -6,6 +6,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "platform/PathQuery.h"
 #include "platform/WinFile.h"
 
 namespace zelkova {
@@ -103,17 +104,10 @@ std::unique_ptr<ScratchFile> WinFileSystem::CreateScratchFile(const std::string&
 }
 
 std::string WinTempFolder::TempDirectory() {
-    std::string path(MAX_PATH + 1, '\0');
-    for (;;) {
-        const DWORD length = ::GetTempPathA(static_cast<DWORD>(path.size()), path.data());
-        if (length == 0) throw std::runtime_error("Cannot find the temporary folder");
-        // Too small a buffer gets back the size it needs, terminating zero included.
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(length);
-    }
+    std::string path = ReadPathSizedOnDemand(
+        [](char* buffer, DWORD size) { return ::GetTempPathA(size, buffer); });
+    if (path.empty()) throw std::runtime_error("Cannot find the temporary folder");
+    return path;
 }
 
 Guid WinTempFolder::NewGuid() {

@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include "base/UniqueHandle.h"
+#include "platform/PathQuery.h"
 
 namespace zelkova {
 
@@ -33,19 +34,6 @@ bool WinSettingsEnvironment::CreateFolder(const std::string& path) {
     return CreateDirectoryA(path.c_str(), nullptr) != FALSE;
 }
 
-std::string WinSettingsEnvironment::ExecutablePath() {
-    // A path longer than the buffer comes back cut and zero-terminated at its size: grow.
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-        const DWORD size = static_cast<DWORD>(path.size());
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), size);
-        if (length == 0) return {};
-        if (length < size || size >= 32768) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
+std::string WinSettingsEnvironment::ExecutablePath() { return ExecutableFilePath(); }
 
 }  // namespace zelkova

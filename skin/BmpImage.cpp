@@ -4,6 +4,8 @@
 #include <array>
 #include <bit>
 
+#include "base/LittleEndian.h"
+
 namespace zelkova {
 namespace {
 
@@ -12,14 +14,6 @@ constexpr std::uint32_t kCoreHeaderSize = 12;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kCompressionRgb = 0;
 constexpr std::uint32_t kCompressionBitFields = 3;
-
-std::uint16_t Read16(std::span<const std::uint8_t> b, std::size_t at) {
-    return static_cast<std::uint16_t>(b[at] | (b[at + 1] << 8));
-}
-std::uint32_t Read32(std::span<const std::uint8_t> b, std::size_t at) {
-    return static_cast<std::uint32_t>(b[at]) | (static_cast<std::uint32_t>(b[at + 1]) << 8) |
-           (static_cast<std::uint32_t>(b[at + 2]) << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
-}
 
 bool KnownInfoHeaderSize(std::uint32_t size) {
     return size == kInfoHeaderSize || size == 52 || size == 56 || size == 108 || size == 124;
@@ -55,26 +49,26 @@ struct Layout {
 
 std::optional<Layout> ReadLayout(std::span<const std::uint8_t> file) {
     if (file.size() < kFileHeaderSize + 4 || file[0] != 'B' || file[1] != 'M') return std::nullopt;
-    const std::uint32_t headerSize = Read32(file, kFileHeaderSize);
+    const std::uint32_t headerSize = ReadLittleEndian32(&file[kFileHeaderSize]);
     if (file.size() - kFileHeaderSize < headerSize) return std::nullopt;
     Layout layout;
     const std::size_t h = kFileHeaderSize;
     if (headerSize == kCoreHeaderSize) {
-        layout.width = Read16(file, h + 4);
-        layout.height = Read16(file, h + 6);
-        if (Read16(file, h + 8) != 1) return std::nullopt;
-        layout.bitCount = Read16(file, h + 10);
+        layout.width = ReadLittleEndian16(&file[h + 4]);
+        layout.height = ReadLittleEndian16(&file[h + 6]);
+        if (ReadLittleEndian16(&file[h + 8]) != 1) return std::nullopt;
+        layout.bitCount = ReadLittleEndian16(&file[h + 10]);
         layout.paletteEntrySize = 3;
         layout.paletteOffset = h + headerSize;
         return layout;
     }
     if (!KnownInfoHeaderSize(headerSize)) return std::nullopt;
-    layout.width = static_cast<std::int32_t>(Read32(file, h + 4));
-    layout.height = static_cast<std::int32_t>(Read32(file, h + 8));
-    if (Read16(file, h + 12) != 1) return std::nullopt;
-    layout.bitCount = Read16(file, h + 14);
-    layout.compression = Read32(file, h + 16);
-    layout.colorsUsed = Read32(file, h + 32);
+    layout.width = static_cast<std::int32_t>(ReadLittleEndian32(&file[h + 4]));
+    layout.height = static_cast<std::int32_t>(ReadLittleEndian32(&file[h + 8]));
+    if (ReadLittleEndian16(&file[h + 12]) != 1) return std::nullopt;
+    layout.bitCount = ReadLittleEndian16(&file[h + 14]);
+    layout.compression = ReadLittleEndian32(&file[h + 16]);
+    layout.colorsUsed = ReadLittleEndian32(&file[h + 32]);
     layout.paletteOffset = h + headerSize;
     if (layout.compression == kCompressionBitFields) {
         if (layout.bitCount != 16 && layout.bitCount != 32) return std::nullopt;
@@ -85,7 +79,7 @@ std::optional<Layout> ReadLayout(std::span<const std::uint8_t> file) {
             layout.paletteOffset += 12;
         }
         for (std::uint32_t& mask : layout.masks) {
-            mask = Read32(file, at);
+            mask = ReadLittleEndian32(&file[at]);
             at += 4;
         }
     } else if (layout.compression != kCompressionRgb) {
@@ -124,7 +118,7 @@ std::optional<BmpImage> ParseBmp(std::span<const std::uint8_t> file, std::uint64
         }
     }
 
-    const std::uint64_t pixelOffset = Read32(file, 10);
+    const std::uint64_t pixelOffset = ReadLittleEndian32(&file[10]);
     const std::uint64_t stride = ((static_cast<std::uint64_t>(width) * bits + 31) / 32) * 4;
     if (pixelOffset < layout.paletteOffset || pixelOffset > file.size() ||
         stride * static_cast<std::uint64_t>(height) > file.size() - pixelOffset)

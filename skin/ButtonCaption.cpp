@@ -2,12 +2,10 @@
 
 #include <cstddef>
 
+#include "base/AsciiText.h"
+
 namespace zelkova {
 namespace {
-
-char FoldAsciiCase(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 // Blanks and control characters; ANSI characters above 0x7F are visible text.
 bool IsBlankOrControl(char c) {
@@ -29,7 +27,7 @@ std::optional<char> CaptionAccelerator(std::string_view caption) {
 
 bool IsCaptionAccelerator(char key, std::string_view caption) {
     const std::optional<char> accelerator = CaptionAccelerator(caption);
-    return accelerator && FoldAsciiCase(*accelerator) == FoldAsciiCase(key);
+    return accelerator && AsciiUpper(*accelerator) == AsciiUpper(key);
 }
 
 bool HasVisibleCaption(std::string_view caption) {

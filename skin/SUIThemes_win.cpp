@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "base/LittleEndian.h"
+#include "gui/ResourceBytes.h"
 #include "skin/BmpImage.h"
 
 namespace zelkova {
@@ -23,22 +25,23 @@ constexpr std::size_t kFileHeaderSize = 14;
 std::optional<BmpImage> ParsePackedDib(std::span<const std::uint8_t> dib) {
     if (dib.size() < 16)
         return std::nullopt;
-    const auto read16 = [&](std::size_t at) { return std::uint32_t(dib[at] | dib[at + 1] << 8); };
-    const std::uint32_t headerSize = read16(0) | read16(2) << 16;
+    const auto read16 = [&](std::size_t at) { return ReadLittleEndian16(&dib[at]); };
+    const auto read32 = [&](std::size_t at) { return ReadLittleEndian32(&dib[at]); };
+    const std::uint32_t headerSize = read32(0);
     if (headerSize < 12 || headerSize > dib.size())
         return std::nullopt;
     const bool core = headerSize == 12;
     const std::uint32_t bitCount = read16(core ? 10 : 14);
     std::uint64_t offset = kFileHeaderSize + headerSize;
     if (!core && headerSize >= 20) {
-        const std::uint32_t compression = read16(16) | read16(18) << 16;
+        const std::uint32_t compression = read32(16);
         if (compression == BI_BITFIELDS && headerSize == 40)
             offset += 12;
     }
     if (bitCount <= 8) {
         std::uint64_t colours = std::uint64_t{1} << bitCount;
         if (!core && headerSize >= 36) {
-            const std::uint32_t used = read16(32) | read16(34) << 16;
+            const std::uint32_t used = read32(32);
             if (used != 0)
                 colours = used;
         }
@@ -70,13 +73,11 @@ OwnedBitmap DibFromColumns(const BmpImage& image, int left, int width) {
 }
 
 std::optional<BmpImage> ThemeResourceImage(const std::string& name) {
-    HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC found = FindResourceA(module, name.c_str(), MAKEINTRESOURCEA(2));  // RT_BITMAP
-    HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
-    const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
-    if (data == nullptr)
+    const std::span<const std::uint8_t> dib =
+        ResourceBytes(GetModuleHandleA(nullptr), name.c_str(), MAKEINTRESOURCEA(2));  // RT_BITMAP
+    if (dib.empty())
         throw ThemeResourceError("Resource " + name + " not found");
-    return ParsePackedDib({static_cast<const std::uint8_t*>(data), SizeofResource(module, found)});
+    return ParsePackedDib(dib);
 }
 
 // A resource in a form our parser does not take (compressed, say): let the system load it.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/AsciiText.h"
+#include "base/LittleEndian.h"
 #include "skin/Inflate.h"
 #include "skin/PkwareCipher.h"
 
@@ -14,14 +15,6 @@ constexpr std::size_t kEndRecordSize = 22;
 constexpr std::uint32_t kEndRecordSignature = 0x06054B50;
 constexpr std::size_t kCentralRecordSize = 46;
 constexpr std::size_t kLocalHeaderSize = 30;
-
-std::uint16_t Read16(const std::uint8_t* p) {
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
-std::uint32_t Read32(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
 
 // Decrypts the entry data as the decoder pulls it.
 class DecryptingSource final : public InflateSource {
@@ -60,7 +53,7 @@ ExtractOutcome DecodeEntry(RandomAccessFile& archive, const SkinEntryRecord& ent
     std::array<std::uint8_t, kLocalHeaderSize> local{};
     if (!archive.ReadExactly(entry.localHeaderOffset, local)) return ExtractOutcome::Unreadable;
     std::uint64_t dataOffset = std::uint64_t{entry.localHeaderOffset} + kLocalHeaderSize +
-                               Read16(&local[26]) + Read16(&local[28]);
+                               ReadLittleEndian16(&local[26]) + ReadLittleEndian16(&local[28]);
     if (dataOffset > archive.Size()) return ExtractOutcome::Unreadable;
 
     std::optional<PkwareCipher> cipher;
@@ -98,8 +91,9 @@ std::optional<SkinEntryRecord> FindSkinEntry(RandomAccessFile& archive, std::str
 
     std::array<std::uint8_t, kEndRecordSize> end{};
     if (size < kEndRecordSize || !archive.ReadExactly(size - kEndRecordSize, end)) return std::nullopt;
-    if (Read32(&end[0]) != kEndRecordSignature || Read16(&end[20]) != 0) return std::nullopt;
-    const std::uint64_t directoryOffset = Read32(&end[16]);
+    if (ReadLittleEndian32(&end[0]) != kEndRecordSignature || ReadLittleEndian16(&end[20]) != 0)
+        return std::nullopt;
+    const std::uint64_t directoryOffset = ReadLittleEndian32(&end[16]);
     const std::uint64_t directoryEnd = size - kEndRecordSize;
     if (directoryOffset > directoryEnd) return std::nullopt;
 
@@ -112,19 +106,20 @@ std::optional<SkinEntryRecord> FindSkinEntry(RandomAccessFile& archive, std::str
     while (directoryEnd - pos >= kCentralRecordSize) {
         if (!directory.ReadExactly(pos, record)) return std::nullopt;
         const std::uint64_t nameAt = pos + kCentralRecordSize;
-        name.resize(Read16(&record[28]));
+        name.resize(ReadLittleEndian16(&record[28]));
         if (name.size() > directoryEnd - nameAt || !directory.ReadExactly(nameAt, name)) break;
         if (AsciiEqualNoCase(std::string_view(reinterpret_cast<const char*>(name.data()), name.size()),
                              entryName)) {
             SkinEntryRecord entry;
-            entry.flags = Read16(&record[8]);
-            entry.modificationTime = Read16(&record[12]);
-            entry.crc32 = Read32(&record[16]);
-            entry.uncompressedSize = Read32(&record[24]);
-            entry.localHeaderOffset = Read32(&record[42]);
+            entry.flags = ReadLittleEndian16(&record[8]);
+            entry.modificationTime = ReadLittleEndian16(&record[12]);
+            entry.crc32 = ReadLittleEndian32(&record[16]);
+            entry.uncompressedSize = ReadLittleEndian32(&record[24]);
+            entry.localHeaderOffset = ReadLittleEndian32(&record[42]);
             return entry;
         }
-        pos = nameAt + name.size() + Read16(&record[30]) + Read16(&record[32]);
+        pos = nameAt + name.size() + ReadLittleEndian16(&record[30]) +
+              ReadLittleEndian16(&record[32]);
         if (pos > directoryEnd) break;
     }
     return std::nullopt;

@@ -4,14 +4,10 @@
 #include <algorithm>
 
 #include "base/AsciiText.h"
+#include "base/LittleEndian.h"
 
 namespace zelkova {
 namespace {
-
-std::uint32_t Read32(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
 
 template <typename Value>
 const NamedSkinValue<Value>* FindNamed(const std::vector<NamedSkinValue<Value>>& list,
@@ -43,9 +39,9 @@ std::optional<RecordHeader> ReadRecord(std::span<const std::uint8_t> bytes, std:
     const auto nameEnd = std::find(raw->begin(), raw->begin() + kSkinRecordNameSize, 0);
     record.name.assign(raw->begin(), nameEnd);
     record.kind = (*raw)[64];
-    record.dataOffset = Read32(&(*raw)[65]);
-    record.dataLength = Read32(&(*raw)[69]);
-    record.next = Read32(&(*raw)[73]);
+    record.dataOffset = ReadLittleEndian32(&(*raw)[65]);
+    record.dataLength = ReadLittleEndian32(&(*raw)[69]);
+    record.next = ReadLittleEndian32(&(*raw)[73]);
     return record;
 }
 
@@ -120,12 +116,13 @@ const std::string* SkinContainer::FindString(std::string_view name) const {
 
 std::optional<SkinContainer> ParseSkinContainer(std::span<const std::uint8_t> bytes) {
     const auto header = Range(bytes, 0, kSkinContainerHeaderSize);
-    if (!header || Read32(&(*header)[12]) != kSkinContainerHeaderSize) return std::nullopt;
+    if (!header || ReadLittleEndian32(&(*header)[12]) != kSkinContainerHeaderSize)
+        return std::nullopt;
 
     SkinContainer container;
     DataBlocks data(bytes);
     std::uint64_t pixelsLeft = kMaxSkinPixels;
-    std::uint32_t offset = Read32(&(*header)[20]);
+    std::uint32_t offset = ReadLittleEndian32(&(*header)[20]);
     std::optional<RecordHeader> record = ReadRecord(bytes, offset);
     ChainWalk chain(offset, bytes.size());
     // The last record header only ends the chain: its own fields are not read.
@@ -144,8 +141,8 @@ std::optional<SkinContainer> ParseSkinContainer(std::span<const std::uint8_t> by
             case SkinRecordKind::Integer: {
                 const auto block = data.Take(record->dataOffset, 4);
                 if (!block) return std::nullopt;
-                container.integers.push_back(
-                    {std::move(record->name), static_cast<std::int32_t>(Read32(block->data()))});
+                const auto value = static_cast<std::int32_t>(ReadLittleEndian32(block->data()));
+                container.integers.push_back({std::move(record->name), value});
                 break;
             }
             case SkinRecordKind::Boolean: {

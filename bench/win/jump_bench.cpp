@@ -29,7 +29,7 @@ double Median(std::vector<double> values) {
 int main() {
     using namespace zelkova;
     SetEnvironmentVariableA("ZELKOVA_FAKE_EDITOR_LOG", nullptr);
-    testing::ChildProcess editor = testing::ChildProcess::Start("\"" + testing::ProgramFolder() + "fake_regedit.exe\"");
+    testing::ChildProcess editor = testing::ChildProcess::Start(testing::ProgramCommandLine("fake_regedit.exe"));
     if (!testing::WaitForWindow([&] { return testing::FindProcessWindow(editor.Id(), kEditorWindowClass); })) {
         std::puts("jump_bench: the stand-in editor did not start");
         return 1;

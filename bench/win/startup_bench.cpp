@@ -24,7 +24,7 @@ double Median(std::vector<double> values) {
 // Milliseconds until the program's window of that class is visible; negative when it never is.
 double TimeToWindow(const std::string& program, const char* windowClass) {
     const auto start = Clock::now();
-    ChildProcess child = ChildProcess::Start("\"" + zelkova::testing::ProgramFolder() + program + "\"");
+    ChildProcess child = ChildProcess::Start(zelkova::testing::ProgramCommandLine(program));
     if (!child) return -1;
     for (;;) {
         HWND window = zelkova::testing::FindProcessWindow(child.Id(), windowClass);

@@ -244,7 +244,7 @@ class FavouriteJumps : public Favourites {
 protected:
     void SetUp() override {
         logPath = UseFreshEditorLog("fav_editor");
-        editor = ChildProcess::Start("\"" + ProgramFolder() + "fake_regedit.exe\"");
+        editor = ChildProcess::Start(ProgramCommandLine("fake_regedit.exe"));
         ASSERT_TRUE(WaitForWindow([&] { return FindProcessWindow(editor.Id(), "RegEdit_RegEdit"); }));
     }
     void TearDown() override {

@@ -30,7 +30,7 @@ protected:
     void TearDown() override { DeleteFileA(logPath.c_str()); }
 
     void StartEditor(const std::string& options) {
-        editor = ChildProcess::Start("\"" + ProgramFolder() + "fake_regedit.exe\" " + options);
+        editor = ChildProcess::Start(ProgramCommandLine("fake_regedit.exe") + " " + options);
         editorWindow = WaitForWindow([&] { return FindProcessWindow(editor.Id(), "RegEdit_RegEdit"); });
         ASSERT_NE(editorWindow, nullptr);
         app = std::make_unique<ZelkovaApp>();

@@ -14,7 +14,7 @@ class JumpEndToEnd : public ::testing::Test {
 protected:
     void SetUp() override {
         logPath = UseFreshEditorLog("e2e_editor");
-        editor = ChildProcess::Start("\"" + ProgramFolder() + "fake_regedit.exe\"");
+        editor = ChildProcess::Start(ProgramCommandLine("fake_regedit.exe"));
         ASSERT_TRUE(WaitForWindow([&] { return FindProcessWindow(editor.Id(), "RegEdit_RegEdit"); }));
         ASSERT_TRUE(app.Started()) << "Zelkova.exe showed no main window";
         ASSERT_NE(app.JumpField(), nullptr);

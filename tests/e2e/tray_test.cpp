@@ -111,7 +111,7 @@ TEST_F(Tray, TheIconsRightButtonOpensTheTrayMenuWhoseItemsRestoreAndExit) {
 
 TEST_F(Tray, JumpFromClipboardInTheTrayMenuJumpsAndLeavesTheWindowHidden) {
     const std::string log = UseFreshEditorLog("tray_editor");
-    ChildProcess editor = ChildProcess::Start("\"" + ProgramFolder() + "fake_regedit.exe\"");
+    ChildProcess editor = ChildProcess::Start(ProgramCommandLine("fake_regedit.exe"));
     ASSERT_TRUE(WaitForWindow([&] { return FindProcessWindow(editor.Id(), "RegEdit_RegEdit"); }));
 
     SystemCommand(SC_MINIMIZE);

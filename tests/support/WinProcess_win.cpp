@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/PathQuery.h"
+
 namespace zelkova::testing {
 
 ChildProcess ChildProcess::Start(const std::string& commandLine) {
@@ -48,10 +50,13 @@ void ChildProcess::Terminate() {
 }
 
 std::string ProgramFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    return folder.substr(0, folder.find_last_of('\\') + 1);
+    const std::string path = ExecutableFilePath();
+    return path.substr(0, path.find_last_of('\\') + 1);
+}
+
+std::string ProgramCommandLine(std::string_view program) {
+    std::string line = "\"";
+    return line.append(ProgramFolder()).append(program).append("\"");
 }
 
 // WM_GETTEXT itself: GetWindowTextA does not ask a control of another process for its text.

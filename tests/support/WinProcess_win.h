@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <string>
+#include <string_view>
 
 namespace zelkova::testing {
 
@@ -32,6 +33,8 @@ private:
 // The folder of the running test program, with a trailing backslash; helper programs are
 // built beside it.
 std::string ProgramFolder();
+// The command line that starts a program of that folder: its full path, quoted.
+std::string ProgramCommandLine(std::string_view program);
 
 // Polls every few milliseconds until `found` returns a window or the time runs out.
 template <typename Find>

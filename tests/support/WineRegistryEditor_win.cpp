@@ -113,7 +113,7 @@ std::string SelectedValueName(HWND editor) {
     if (!list) return "<no list>";
     const LRESULT selected = SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0);
     if (selected == 0) return "";
-    if (selected > 1) return "<" + std::to_string(selected) + " selected>";
+    if (selected > 1) return '<' + std::to_string(selected) + " selected>";
     const RemoteListView view(list);
     return view.Text(view.Selected(), 0);
 }

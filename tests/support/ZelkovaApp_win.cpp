@@ -16,7 +16,7 @@ std::vector<HWND> FindDescendants(HWND parent, const char* className) {
 }
 
 ZelkovaApp::ZelkovaApp() {
-    process_ = ChildProcess::Start("\"" + ProgramFolder() + "Zelkova.exe\"");
+    process_ = ChildProcess::Start(ProgramCommandLine("Zelkova.exe"));
     if (!process_) return;
     main_ = WaitForWindow([&] {
         HWND w = FindProcessWindow(process_.Id(), "Free Zelkova Made by Velund Software");

@@ -10,6 +10,7 @@
 #include "favourites/FavouriteCommands.h"
 #include "favourites/FavouriteRules.h"
 #include "favourites/FavouritesList.h"
+#include "jump/RootKeys.h"
 
 namespace zelkova {
 namespace {

@@ -48,9 +48,9 @@ TEST(ProfileValueAsRead, TrimsBlanksThenOneMatchingQuotePair) {
 TEST(ProfileValueAsRead, CutsTo2047AfterUnquoting) {
     EXPECT_EQ(ProfileValueAsRead(std::string(2047, 'a')).size(), 2047u);
     EXPECT_EQ(ProfileValueAsRead(std::string(2048, 'a')).size(), 2047u);
-    const std::string quoted = "\"" + std::string(2046, 'q') + "\"";
+    const std::string quoted = '"' + std::string(2046, 'q') + '"';
     EXPECT_EQ(ProfileValueAsRead(quoted), std::string(2046, 'q'));
-    const std::string longQuoted = "\"" + std::string(3000, 'q') + "\"";
+    const std::string longQuoted = '"' + std::string(3000, 'q') + '"';
     EXPECT_EQ(ProfileValueAsRead(longQuoted), std::string(2047, 'q'));
     EXPECT_EQ(ProfileValueAsRead("   " + std::string(2050, 'm')), std::string(2047, 'm'));
 }

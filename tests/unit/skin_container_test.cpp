@@ -128,7 +128,7 @@ TEST(SkinContainer, RecordsSharingOneLargeBlockCannotMultiplyIt) {
     // Many string records all pointing at the same 4 KB: more data than the file holds.
     SkinContainerBuilder builder;
     builder.AddString("BIG", std::string(4096, 'x'));
-    for (int i = 0; i < 60; ++i) builder.AddBoolean("B" + std::to_string(i), 0);
+    for (int i = 0; i < 60; ++i) builder.AddBoolean('B' + std::to_string(i), 0);
     std::vector<std::uint8_t> bytes = builder.Build();
     ASSERT_TRUE(Parse(bytes).has_value());
     for (int i = 0; i < 60; ++i) {

@@ -45,7 +45,7 @@ protected:
         }
     }
     ChildProcess StartStandIn() {
-        ChildProcess editor = ChildProcess::Start("\"" + ProgramFolder() + "fake_regedit.exe\"");
+        ChildProcess editor = ChildProcess::Start(ProgramCommandLine("fake_regedit.exe"));
         EXPECT_TRUE(WaitForWindow([&] { return FindProcessWindow(editor.Id(), "RegEdit_RegEdit"); }));
         return editor;
     }

@@ -58,8 +58,8 @@ TEST_F(RegistryProbeTest, KeysValuesAndTheRootItself) {
 
 TEST_F(RegistryProbeTest, OneLeadingBackslashIsDropped) {
     auto probe = registry.MakeProbe(PredefinedKey::CurrentUser);
-    EXPECT_TRUE(probe->KeyExists("\\" + Path("Run")));
-    EXPECT_TRUE(probe->OpenKey("\\" + Path("Run")));
+    EXPECT_TRUE(probe->KeyExists('\\' + Path("Run")));
+    EXPECT_TRUE(probe->OpenKey('\\' + Path("Run")));
     EXPECT_TRUE(probe->ValueExists("Run"));
 }
 

@@ -6,6 +6,7 @@
 
 #include <regex>
 
+#include "base/AsciiText.h"
 #include "platform/WinFileSystem.h"
 #include "platform/WinSkinSearchFolders.h"
 #include "skin/SUI2SkinReader.h"
@@ -24,13 +25,6 @@ std::vector<std::uint8_t> Bytes(std::initializer_list<int> values) {
     std::vector<std::uint8_t> bytes;
     for (int v : values) bytes.push_back(static_cast<std::uint8_t>(v));
     return bytes;
-}
-
-std::string Lower(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return text;
 }
 
 class WinFileSystemTest : public ::testing::Test {
@@ -128,7 +122,7 @@ TEST_F(WinFileSystemTest, AScratchFileIsNewPrivateReadBackThroughItselfAndGoneWh
 TEST_F(WinFileSystemTest, AScratchFileGoesWithAProcessThatDies) {
     const std::string path = folder.File("{dying}");
     testing::ChildProcess holder =
-        testing::ChildProcess::Start("\"" + testing::ProgramFolder() + "scratch_holder.exe\" \"" + path + "\"");
+        testing::ChildProcess::Start(testing::ProgramCommandLine("scratch_holder.exe") + " \"" + path + "\"");
     ASSERT_TRUE(holder);
     ASSERT_TRUE(testing::WaitUntil([&] { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }))
         << "the helper made no scratch file";
@@ -224,8 +218,8 @@ TEST(WinSkinSearchFoldersTest, TheProgramsTheWindowsAndTheSystemFolder) {
 
     char windir[MAX_PATH] = {};
     ASSERT_GT(GetEnvironmentVariableA("SystemRoot", windir, sizeof windir), 0u);
-    EXPECT_EQ(Lower(folders.WindowsFolder()), Lower(windir));
-    EXPECT_EQ(Lower(folders.SystemFolder()), Lower(std::string(windir) + "\\system32"));
+    EXPECT_EQ(AsciiUpperCase(folders.WindowsFolder()), AsciiUpperCase(windir));
+    EXPECT_EQ(AsciiUpperCase(folders.SystemFolder()), AsciiUpperCase(std::string(windir) + "\\system32"));
 }
 
 }  // namespace
