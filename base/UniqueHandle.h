@@ -28,6 +28,7 @@ public:
     ~UniqueHandle() { reset(); }
 
     Handle get() const noexcept { return handle_; }
+    const Traits& traits() const noexcept { return traits_; }
     explicit operator bool() const noexcept { return handle_ != Handle{}; }
 
     // Gives up ownership without releasing.

@@ -1,7 +1,6 @@
 #include "platform/RemoteMemory.h"
 
 #include <limits>
-#include <utility>
 
 namespace zelkova {
 
@@ -29,49 +28,24 @@ PointerWidth OwnedProcess::Width() const {
 RemoteAllocation RemoteAllocation::Allocate(const OwnedProcess& process, std::size_t size) {
     RemoteAllocation allocation;
     if (!process || size == 0) return allocation;
-    allocation.address_ = ::VirtualAllocEx(process.Get(), nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    if (allocation.address_) {
-        allocation.process_ = process.Get();
-        allocation.size_ = size;
-    }
+    void* address = ::VirtualAllocEx(process.Get(), nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    allocation.memory_ = UniqueHandle<RemoteMemoryTraits>(address, {process.Get()});
+    allocation.size_ = size;
     return allocation;
 }
 
-RemoteAllocation::RemoteAllocation(RemoteAllocation&& other) noexcept
-    : process_(std::exchange(other.process_, nullptr)),
-      address_(std::exchange(other.address_, nullptr)),
-      size_(std::exchange(other.size_, 0)) {}
-
-RemoteAllocation& RemoteAllocation::operator=(RemoteAllocation&& other) noexcept {
-    if (this != &other) {
-        Release();
-        process_ = std::exchange(other.process_, nullptr);
-        address_ = std::exchange(other.address_, nullptr);
-        size_ = std::exchange(other.size_, 0);
-    }
-    return *this;
-}
-
-RemoteAllocation::~RemoteAllocation() { Release(); }
-
-void RemoteAllocation::Release() {
-    if (address_) ::VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-    address_ = nullptr;
-    size_ = 0;
-}
-
 bool RemoteAllocation::Write(std::size_t offset, std::span<const std::uint8_t> bytes) const {
-    if (!address_ || offset > size_ || bytes.size() > size_ - offset) return false;
+    if (!memory_ || offset > size_ || bytes.size() > size_ - offset) return false;
     SIZE_T written = 0;
-    return ::WriteProcessMemory(process_, static_cast<std::uint8_t*>(address_) + offset, bytes.data(), bytes.size(),
+    return ::WriteProcessMemory(Process(), static_cast<std::uint8_t*>(memory_.get()) + offset, bytes.data(), bytes.size(),
                                 &written) &&
            written == bytes.size();
 }
 
 bool RemoteAllocation::Read(std::size_t offset, std::span<std::uint8_t> bytes) const {
-    if (!address_ || offset > size_ || bytes.size() > size_ - offset) return false;
+    if (!memory_ || offset > size_ || bytes.size() > size_ - offset) return false;
     SIZE_T read = 0;
-    return ::ReadProcessMemory(process_, static_cast<const std::uint8_t*>(address_) + offset, bytes.data(),
+    return ::ReadProcessMemory(Process(), static_cast<const std::uint8_t*>(memory_.get()) + offset, bytes.data(),
                                bytes.size(), &read) &&
            read == bytes.size();
 }

@@ -28,30 +28,31 @@ private:
     OwnedKernelHandle handle_;
 };
 
+// Gives memory committed in another process back to that process.
+struct RemoteMemoryTraits {
+    using Handle = void*;
+    HANDLE process = nullptr;
+    void Close(void* address) const noexcept { ::VirtualFreeEx(process, address, 0, MEM_RELEASE); }
+};
+
 // Memory committed in another process, so that its controls can read and fill records we
 // hand them; released when this goes. It borrows the process handle, which must outlive it.
 class RemoteAllocation {
 public:
     RemoteAllocation() = default;
     static RemoteAllocation Allocate(const OwnedProcess& process, std::size_t size);
-    RemoteAllocation(RemoteAllocation&& other) noexcept;
-    RemoteAllocation& operator=(RemoteAllocation&& other) noexcept;
-    RemoteAllocation(const RemoteAllocation&) = delete;
-    RemoteAllocation& operator=(const RemoteAllocation&) = delete;
-    ~RemoteAllocation();
 
-    explicit operator bool() const { return address_ != nullptr; }
-    std::uint64_t Address() const { return reinterpret_cast<std::uintptr_t>(address_); }
-    std::size_t Size() const { return size_; }
+    explicit operator bool() const { return static_cast<bool>(memory_); }
+    std::uint64_t Address() const { return reinterpret_cast<std::uintptr_t>(memory_.get()); }
+    std::size_t Size() const { return memory_ ? size_ : 0; }
 
     // Both refuse a range that does not lie inside the allocation.
     bool Write(std::size_t offset, std::span<const std::uint8_t> bytes) const;
     bool Read(std::size_t offset, std::span<std::uint8_t> bytes) const;
 
 private:
-    void Release();
-    HANDLE process_ = nullptr;
-    void* address_ = nullptr;
+    HANDLE Process() const { return memory_.traits().process; }
+    UniqueHandle<RemoteMemoryTraits> memory_;
     std::size_t size_ = 0;
 };
 
