@@ -1,6 +1,7 @@
 #include "jump/KeyResolution.h"
 
 #include "jump/EditorNavigation.h"
+#include "jump/KeyTextWrappings.h"
 #include "jump/RootKeys.h"
 
 namespace zelkova {
@@ -13,23 +14,17 @@ ResolveResult JumpTo(const RootKey& root, std::string keyPath, std::string value
             KeyJumpRequest{std::string(root.FullName), std::move(keyPath), std::move(valueName)}};
 }
 
-}  // namespace
-
-ResolveResult ClassifyKeyText(const std::string& text, RegistryAccess& registry) {
+// The written rules. No result when they end because the text names no root.
+std::optional<ResolveResult> ReadAsWritten(const std::string& text, RegistryAccess& registry) {
     if (!LooksLikeKeyText(text)) return Failure();
 
     const size_t firstSlash = text.find('\\');
-    if (firstSlash == std::string::npos) return {ResolveOutcome::Nothing, std::nullopt};
+    if (firstSlash == std::string::npos) return ResolveResult{ResolveOutcome::Nothing, std::nullopt};
     const std::string rootText = text.substr(0, firstSlash);
     const std::string keyPath = text.substr(firstSlash + 1);
 
     const std::optional<RootKey> root = FindRootKey(rootText);
-    if (!root) {
-        // The editor's address bar and "Copy Key Name" write "Computer\HKEY_...\..." (the
-        // first word translated on other systems): the full root name after that word counts.
-        if (StartsWithFullRootName(keyPath)) return ClassifyKeyText(keyPath, registry);
-        return Failure();
-    }
+    if (!root) return std::nullopt;
 
     // The probe lives for this call only and closes whatever it opened on every path.
     const std::unique_ptr<RegistryProbe> probe = registry.MakeProbe(root->Key);
@@ -47,6 +42,33 @@ ResolveResult ClassifyKeyText(const std::string& text, RegistryAccess& registry)
     if (!probe->OpenKey(parentPath) || probe->ValueExists(valueName))
         return JumpTo(*root, std::move(parentPath), std::move(valueName));
     return Failure();
+}
+
+// A text that names no root may be a path as another program writes it. Each wrapping that
+// the text has whole is taken off in turn, in this order, and what is inside read by the
+// written rules; the first reading that ends without the message counts. The editor's first
+// word, the oldest of them, comes first, so that what it found before still stands. Quotes
+// come outermost: what they hold reads as a text of its own, wrappings and all.
+ResolveResult ReadPath(const std::string& text, RegistryAccess& registry, bool insideQuotes) {
+    if (std::optional<ResolveResult> result = ReadAsWritten(text, registry)) return *result;
+    using Unwrap = std::optional<std::string> (*)(std::string_view);
+    for (Unwrap unwrap : {WithoutFirstWord, WithoutQuotes, WithoutRegFileBrackets, WithoutProviderName,
+                          WithoutDriveColon}) {
+        const bool quotes = unwrap == WithoutQuotes;
+        if (quotes && insideQuotes) continue;
+        const std::optional<std::string> inner = unwrap(text);
+        if (!inner) continue;
+        const std::optional<ResolveResult> result =
+            quotes ? ReadPath(*inner, registry, true) : ReadAsWritten(*inner, registry);
+        if (result && result->Outcome != ResolveOutcome::Failure) return *result;
+    }
+    return Failure();
+}
+
+}  // namespace
+
+ResolveResult ClassifyKeyText(const std::string& text, RegistryAccess& registry) {
+    return ReadPath(text, registry, false);
 }
 
 ResolveResult ResolveKeyText(const std::string& text, JumpServices services) {

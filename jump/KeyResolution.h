@@ -34,7 +34,8 @@ struct JumpServices {
 
 // Works out which key (or value) the text names, checks it against the registry, and then
 // either jumps there, shows the one failure message, or does nothing. The text is taken as
-// typed: no trimming, and only ASCII letters are folded.
+// typed: no trimming, and only ASCII letters are folded. A text that names no root as written
+// is read once more without the wrapping another program gave it (KeyTextWrappings.h).
 ResolveResult ResolveKeyText(const std::string& text, JumpServices services);
 
 // The same decision without its effects: what a text resolves to against the registry.

@@ -1,6 +1,7 @@
 // Jumps from Zelkova.exe into Wine's own Registry Editor, checked by what the editor shows: the
 // key path in its status bar and the value selected in its list. Every jump goes through the
-// program's jump field and Jump button, or through a favourite and the list's Jump.
+// program's jump field and Jump button, or through a favourite and the list's Jump or a double
+// click, or through Jump from Clipboard.
 #include "platform/WineDetection.h"
 
 #include "support/WineRegistryEditor_win.h"
@@ -34,9 +35,9 @@ protected:
         for (const char* value : {"Version", "Version Two", "Install Path", "Zeta"})
             made = tree_->AddValue("Key 3.0", value, "data") && made;
         if (!made) problem_ = "could not make the test keys";
-        // The list holds one favourite, so that its Jump can be driven too.
-        WriteSettings("[RegistryList]\r\nCount=1\r\n0=" + kUserBase +
-                      "\\Mixed_Case-4\\v1.2.3\r\n[CommentList]\r\n0=favourite\r\n");
+        // The list holds favourites, so that its Jump and a double click can be driven too.
+        WriteSettings("[RegistryList]\r\nCount=2\r\n0=" + kUserBase + "\\Mixed_Case-4\\v1.2.3\r\n1=[" +
+                      kUserBase + "\\Alpha 2\\Inner]\r\n[CommentList]\r\n0=favourite\r\n1=from a .reg file\r\n");
         app_ = std::make_unique<ZelkovaApp>();
     }
     static void TearDownTestSuite() {
@@ -142,6 +143,35 @@ TEST_F(WineRegistryEditorJump, PathAsTheEditorWritesIt) {
                           "Install Path"));
 }
 
+TEST_F(WineRegistryEditorJump, PathsAsOtherProgramsWriteThem) {
+    const std::string below = std::string(kBase) + "\\";  // below HKEY_CURRENT_USER
+    EXPECT_TRUE(JumpLands("HKCU:\\" + below + "Key 3.0", kUserBase + "\\Key 3.0"));
+    EXPECT_TRUE(JumpLands("Registry::" + kUserBase + "\\Alpha", kUserBase + "\\Alpha"));
+    EXPECT_TRUE(JumpLands("microsoft.powershell.core\\registry::" + kUserBase + "\\Alphabet",
+                          kUserBase + "\\Alphabet"));
+    EXPECT_TRUE(JumpLands("[" + kUserBase + "\\Alp]", kUserBase + "\\Alp"));
+    EXPECT_TRUE(JumpLands("[-" + kUserBase + "\\a1\\B-2]", kUserBase + "\\a1\\B-2"));
+    EXPECT_TRUE(JumpLands("\"HKCU\\" + below + "Mixed_Case-4\"", kUserBase + "\\Mixed_Case-4"));
+    EXPECT_TRUE(JumpLands("\"HKCU:\\" + below + "Key 3.0\\Install Path\"", kUserBase + "\\Key 3.0", "Install Path"));
+
+    // Jump from Clipboard and the list's double click take the same way.
+    HWND listWindow = FindDescendants(app_->Main(), "SysListView32").at(0);
+    app_->SetJumpText("marker");  // the field must hold text for the check that the jump is done
+    SetClipboardText("  Registry::HKEY_CURRENT_USER\\" + below + "a1\\B-2\\c_3\r\n");
+    ASSERT_TRUE(ChooseFromContextMenu(*app_, listWindow, 'c'));
+    EXPECT_TRUE(Shows(kUserBase + "\\a1\\B-2\\c_3"));
+
+    const RemoteListView favourites(listWindow);
+    ASSERT_EQ(favourites.Text(1, 0), "[" + kUserBase + "\\Alpha 2\\Inner]");
+    const RECT row = favourites.ItemRect(1);
+    const LPARAM at = MAKELPARAM(row.left + 20, (row.top + row.bottom) / 2);
+    PostMessageA(listWindow, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(listWindow, WM_LBUTTONUP, 0, at);
+    PostMessageA(listWindow, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    PostMessageA(listWindow, WM_LBUTTONUP, 0, at);
+    EXPECT_TRUE(Shows(kUserBase + "\\Alpha 2\\Inner"));
+}
+
 TEST_F(WineRegistryEditorJump, DeepKeysWithBlanksDotsDigitsHyphensAndUnderscores) {
     EXPECT_TRUE(JumpLands("HKCU\\Software\\Zelkova Jump Test\\Key 3.0", kUserBase + "\\Key 3.0"));
     EXPECT_TRUE(JumpLands("HKCU\\Software\\Zelkova Jump Test\\Mixed_Case-4\\v1.2.3",
@@ -202,7 +232,7 @@ TEST_F(WineRegistryEditorJump, FavouritesJump) {
     const std::vector<HWND> lists = FindDescendants(app_->Main(), "SysListView32");
     ASSERT_EQ(lists.size(), 1u);
     const RemoteListView favourites(lists[0]);
-    ASSERT_EQ(favourites.Count(), 1);
+    ASSERT_EQ(favourites.Count(), 2);
     favourites.Select(0);
     // The list's Jump is the second button captioned "&Jump".
     HWND listJump = nullptr;

@@ -124,6 +124,60 @@ TEST_F(KeyResolution, OnlyAFullRootNameAsTheEditorWritesItFollowsTheFirstWord) {
     EXPECT_TRUE(editor.Calls.empty());
 }
 
+TEST_F(KeyResolution, PathsAsOtherProgramsWriteThemResolve) {
+    const KeyJumpRequest microsoft{"HKEY_CURRENT_USER", "Software\\Microsoft", ""};
+    for (const char* text : {"HKCU:\\Software\\Microsoft", "hkcu:\\Software\\Microsoft",
+                             "HKEY_CURRENT_USER:\\Software\\Microsoft",
+                             "Registry::HKEY_CURRENT_USER\\Software\\Microsoft", "registry::hkcu\\Software\\Microsoft",
+                             "Microsoft.PowerShell.Core\\Registry::HKEY_CURRENT_USER\\Software\\Microsoft",
+                             "MICROSOFT.powershell.core\\REGISTRY::HKCU\\Software\\Microsoft",
+                             "[HKEY_CURRENT_USER\\Software\\Microsoft]", "[-HKEY_CURRENT_USER\\Software\\Microsoft]",
+                             "\"HKCU\\Software\\Microsoft\"", "\"HKCU:\\Software\\Microsoft\"",
+                             "\"Registry::HKEY_CURRENT_USER\\Software\\Microsoft\"",
+                             "\"[HKEY_CURRENT_USER\\Software\\Microsoft]\"",
+                             "\"Computer\\HKEY_CURRENT_USER\\Software\\Microsoft\""})
+        ExpectJump(text, microsoft);
+    // What follows the wrapping is read by the rules above: a value, a doubled backslash.
+    ExpectJump("HKLM:\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\Windows",
+               {"HKEY_LOCAL_MACHINE", "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "Windows"});
+    ExpectJump("[HKEY_CLASSES_ROOT\\\\.txt]", {"HKEY_CLASSES_ROOT", "\\.txt", ""});
+    ExpectFailure("[HKEY_CURRENT_USER\\Software\\NoSuchKey]");
+    // Without a backslash nothing happens, as for the bare root.
+    ExpectNothing("HKCU:");
+    ExpectNothing("Registry::HKEY_CURRENT_USER");
+    ExpectNothing("Microsoft.PowerShell.Core\\Registry::HKEY_CURRENT_USER");
+}
+
+TEST_F(KeyResolution, AWrappingOnlyCountsWhole) {
+    for (const char* text :
+         {"XYZ:\\Software", "HKLMX:\\SOFTWARE", "Registry::HKLMX\\SOFTWARE", "Registry::hkey_local_machine\\SOFTWARE",
+          "Registry:HKLM\\SOFTWARE", "PowerShell.Core\\Registry::HKLM\\SOFTWARE", "HKLM::\\SOFTWARE",
+          "[HKLM\\SOFTWARE", "[HKLM\\SOFTWARE] ", "[ HKLM\\SOFTWARE]", "[--HKLM\\SOFTWARE]", "\"HKLM\\SOFTWARE",
+          "\"HKLM\\SOFTWARE\" ", "\"\"HKLM\\SOFTWARE\"\"", "[\"HKLM\\SOFTWARE\"]", "[Registry::HKLM\\SOFTWARE]",
+          "[Computer\\HKEY_LOCAL_MACHINE\\SOFTWARE]",
+          "\"hkey_local_machine\\SOFTWARE\"", "\" HKLM\\SOFTWARE\""})
+        ExpectFailure(text);
+    // The blank belongs to the name inside a wrapping too.
+    ExpectFailure("\"HKCU\\Software \"");
+    EXPECT_TRUE(editor.Calls.empty());
+}
+
+TEST_F(KeyResolution, WhatTheFirstWordFoundBeforeStillStands) {
+    // Any first word counts before a full root name, also one that looks like another wrapping.
+    ExpectJump("C:\\HKEY_LOCAL_MACHINE\\SOFTWARE", {"HKEY_LOCAL_MACHINE", "SOFTWARE", ""});
+    ExpectJump("Registry::Computer\\HKEY_LOCAL_MACHINE\\SOFTWARE", {"HKEY_LOCAL_MACHINE", "SOFTWARE", ""});
+    ExpectJump("HKCU:\\HKEY_CURRENT_USER\\Software", {"HKEY_CURRENT_USER", "Software", ""});
+}
+
+TEST_F(KeyResolution, AQuotedPathReadsAsItWouldWithoutTheQuotes) {
+    // A key named like a root below a root: the first word is not dropped from a path that
+    // names a root, quoted or not.
+    ExpectFailure("HKCU\\HKEY_CURRENT_USER\\Software");
+    ExpectFailure("\"HKCU\\HKEY_CURRENT_USER\\Software\"");
+    registry.AddKey(PredefinedKey::CurrentUser, "HKEY_CURRENT_USER\\Software");
+    ExpectJump("\"HKCU\\HKEY_CURRENT_USER\\Software\"", {"HKEY_CURRENT_USER", "HKEY_CURRENT_USER\\Software", ""});
+}
+
 TEST_F(KeyResolution, AJumpDrivesTheEditor) {
     ExpectJump("HKCU\\Software", {"HKEY_CURRENT_USER", "Software", ""});
     EXPECT_FALSE(editor.Calls.empty());
