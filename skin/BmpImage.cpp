@@ -19,7 +19,8 @@ bool KnownInfoHeaderSize(std::uint32_t size) {
     return size == kInfoHeaderSize || size == 52 || size == 56 || size == 108 || size == 124;
 }
 
-// One colour channel of a bit-field pixel, scaled to eight bits.
+// One colour channel of a bit-field pixel, scaled to eight bits and rounded to the nearest
+// level: a 5-bit 3 is 24.7 and becomes 25, not 24.
 struct Channel {
     std::uint32_t mask = 0;
     int shift = 0;
@@ -32,7 +33,7 @@ struct Channel {
     }
     std::uint32_t Extract(std::uint32_t pixel) const {
         if (max == 0) return 0;
-        return static_cast<std::uint32_t>(std::uint64_t{(pixel & mask) >> shift} * 255u / max);
+        return static_cast<std::uint32_t>((std::uint64_t{(pixel & mask) >> shift} * 255u + max / 2) / max);
     }
 };
 

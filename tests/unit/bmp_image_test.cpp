@@ -82,6 +82,18 @@ TEST(BmpImage, TopDownPalettedAndPackedFormats) {
     EXPECT_EQ(image->Pixel(0, 0), 0x332211u);
 }
 
+TEST(BmpImage, BitFieldChannelsRoundToTheNearestLevel) {
+    // 5-5-5: red 3, green 16, blue 31 give 24.7, 131.6 and 255, so 25, 132 and 255.
+    auto image = ParseBmp(MakeBmp(1, 1, 16, 0, {}, {0x1F, 0x0E, 0, 0}));  // 0x0E1F
+    ASSERT_TRUE(image.has_value());
+    EXPECT_EQ(image->Pixel(0, 0), 0x1984FFu);
+    // 3-bit, 6-bit and 8-bit fields: 2 of 7 is 72.9, 11 of 63 is 44.5, 8 bits stay exact.
+    const std::vector<std::uint8_t> masks = {0, 0, 0, 0x07, 0, 0xFC, 0, 0, 0xFF, 0, 0, 0};
+    image = ParseBmp(MakeBmp(1, 1, 32, 3, masks, {0x81, 0x2C, 0, 0x02}));
+    ASSERT_TRUE(image.has_value());
+    EXPECT_EQ(image->Pixel(0, 0), 0x492D81u);
+}
+
 TEST(BmpImage, OldCoreHeaderWithThreeBytePalette) {
     std::vector<std::uint8_t> b(26);
     b[0] = 'B';
