@@ -5,6 +5,7 @@
 #include <bit>
 
 #include "base/LittleEndian.h"
+#include "skin/BmpRunLength.h"
 
 namespace zelkova {
 namespace {
@@ -13,13 +14,20 @@ constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::uint32_t kCoreHeaderSize = 12;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kCompressionRgb = 0;
+constexpr std::uint32_t kCompressionRunLength8 = 1;
+constexpr std::uint32_t kCompressionRunLength4 = 2;
 constexpr std::uint32_t kCompressionBitFields = 3;
+
+bool RunLength(std::uint32_t compression) {
+    return compression == kCompressionRunLength8 || compression == kCompressionRunLength4;
+}
 
 bool KnownInfoHeaderSize(std::uint32_t size) {
     return size == kInfoHeaderSize || size == 52 || size == 56 || size == 108 || size == 124;
 }
 
-// One colour channel of a bit-field pixel, scaled to eight bits.
+// One colour channel of a bit-field pixel, scaled to eight bits and rounded to the nearest
+// level: a 5-bit 3 is 24.7 and becomes 25, not 24.
 struct Channel {
     std::uint32_t mask = 0;
     int shift = 0;
@@ -32,7 +40,8 @@ struct Channel {
     }
     std::uint32_t Extract(std::uint32_t pixel) const {
         if (max == 0) return 0;
-        return static_cast<std::uint32_t>(std::uint64_t{(pixel & mask) >> shift} * 255u / max);
+        const std::uint64_t level = (pixel & mask) >> shift;
+        return static_cast<std::uint32_t>((level * 255u + max / 2) / max);
     }
 };
 
@@ -82,8 +91,13 @@ std::optional<Layout> ReadLayout(std::span<const std::uint8_t> file) {
             mask = ReadLittleEndian32(&file[at]);
             at += 4;
         }
+    } else if (RunLength(layout.compression)) {
+        const std::uint32_t depth = layout.compression == kCompressionRunLength8 ? 8 : 4;
+        if (layout.bitCount != depth) return std::nullopt;
+        // Run-length rows go from the bottom only: Windows has no top-down compressed bitmap.
+        if (layout.height < 0) return std::nullopt;
     } else if (layout.compression != kCompressionRgb) {
-        return std::nullopt;  // run-length and embedded JPEG/PNG data are not supported
+        return std::nullopt;  // embedded JPEG and PNG data are not supported
     }
     return layout;
 }
@@ -119,9 +133,19 @@ std::optional<BmpImage> ParseBmp(std::span<const std::uint8_t> file, std::uint64
     }
 
     const std::uint64_t pixelOffset = ReadLittleEndian32(&file[10]);
+    if (pixelOffset < layout.paletteOffset || pixelOffset > file.size()) return std::nullopt;
+    const auto w = static_cast<std::size_t>(width);
+    const auto rows = static_cast<std::size_t>(height);
+    if (RunLength(layout.compression)) {
+        // The codes run to the end of the file: its image size field is not needed to find their
+        // end, and may be 0 or wrong.
+        std::vector<std::uint32_t> pixels(w * rows);
+        if (!DecodeBmpRunLength(file.subspan(pixelOffset), bits, w, rows, palette, pixels))
+            return std::nullopt;
+        return BmpImage(static_cast<int>(width), static_cast<int>(height), std::move(pixels));
+    }
     const std::uint64_t stride = ((static_cast<std::uint64_t>(width) * bits + 31) / 32) * 4;
-    if (pixelOffset < layout.paletteOffset || pixelOffset > file.size() ||
-        stride * static_cast<std::uint64_t>(height) > file.size() - pixelOffset)
+    if (stride * static_cast<std::uint64_t>(height) > file.size() - pixelOffset)
         return std::nullopt;
 
     const bool bitFields = layout.compression == kCompressionBitFields;
@@ -131,8 +155,6 @@ std::optional<BmpImage> ParseBmp(std::span<const std::uint8_t> file, std::uint64
                      : std::array<std::uint32_t, 3>{0xFF0000, 0x00FF00, 0x0000FF};
     const Channel red(masks[0]), green(masks[1]), blue(masks[2]);
 
-    const auto w = static_cast<std::size_t>(width);
-    const auto rows = static_cast<std::size_t>(height);
     std::vector<std::uint32_t> pixels(w * rows);
     // One loop per format: a skin may hold 16 M pixels, and a test per pixel would cost more
     // than the Deflate decoding that produced them.

@@ -42,7 +42,8 @@ inline constexpr int kMaxBmpSide = 16384;
 inline constexpr std::uint64_t kMaxBmpPixels = std::uint64_t{1} << 24;
 
 // A complete BMP file (file header included). Uncompressed 1, 4, 8, 16, 24 and 32 bits per
-// pixel, and bit-field 16 and 32 bits. Nothing on a malformed, unsupported or truncated file;
+// pixel, bit-field 16 and 32 bits, and run-length encoded 4 and 8 bits (bottom-up only; pixels
+// the codes skip are 0). Nothing on a malformed, unsupported or truncated file;
 // every header field is checked against the bytes really given. A bitmap of more than maxPixels
 // (or kMaxBmpPixels) pixels is refused from its header, before its pixels are allocated.
 std::optional<BmpImage> ParseBmp(std::span<const std::uint8_t> file,
