@@ -1,5 +1,6 @@
 #include "favourites/ProfileDocument.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "favourites/ProfileRules.h"
@@ -11,7 +12,7 @@ namespace {
 constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
 
 std::string_view TrimLeadingBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && IsProfileBlank(text.front())) text.remove_prefix(1);
     return text;
 }
 
@@ -60,10 +61,12 @@ ProfileDocument ProfileDocument::Parse(std::string_view bytes) {
     if (document.utf8Mark_) bytes.remove_prefix(Utf8Mark.size());
     Section* current = &document.AddSection({}, std::nullopt);
     while (!bytes.empty()) {
-        const size_t end = bytes.find('\n');
-        std::string_view text = bytes.substr(0, end);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-        if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+        // CR LF, a bare LF and a bare CR each end a line, as the system reads a file.
+        size_t end = 0;
+        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r') ++end;
+        const std::string_view text = bytes.substr(0, end);
+        const bool crLf = end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n';
+        bytes.remove_prefix(std::min(bytes.size(), end + (crLf ? 2 : 1)));
 
         if (std::optional<std::string> name = HeaderName(text)) {
             current = &document.AddSection(std::move(*name), std::string(text));

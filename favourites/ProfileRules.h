@@ -6,21 +6,24 @@
 
 namespace zelkova {
 
-// The text rules shared by every implementation of ProfileFile.
+// The text rules shared by every implementation of ProfileFile, as the system's profile
+// functions apply them (measured on Wine).
 
-// The Windows read buffer holds 2048 characters with the terminating zero.
+// The first buffer a read through the system's functions offers; a longer value grows it.
 inline constexpr size_t ProfileReadBufferSize = 2048;
-inline constexpr size_t ProfileMaxValueLength = ProfileReadBufferSize - 1;
 
-// Blanks of a line: space and tab.
+// Blanks around names, values and lines: space, tab, the other ASCII white space and the DOS
+// end-of-file mark (^Z).
+bool IsProfileBlank(char c);
 std::string_view TrimProfileBlanks(std::string_view text);
 // The key used to look a name up in any ASCII case.
 std::string ProfileNameKey(std::string_view name);
 
-// A stored value as a read returns it: blanks trimmed, then one matching pair of single or
-// double quotation marks removed, then cut to 2047 characters.
+// A stored value as a read returns it, whatever its length: blanks trimmed, cut at its first
+// zero, then one matching pair of single or double quotation marks removed.
 std::string ProfileValueAsRead(std::string_view stored);
-// A caller's default as a read returns it: trailing blanks go, as with the Windows functions.
+// A caller's default as a read returns it: trailing spaces go (tabs stay), as with the
+// system's functions.
 std::string ProfileDefaultAsRead(std::string_view defaultValue);
 
 // Names that read back as themselves once written: a section name without "]", a key name

@@ -222,13 +222,13 @@ TEST_F(SettingsFixture, BlanksAndQuotesAreLostOnTheWayBack) {
                                               FavouriteEntry{"HKEY_A", "\"half"}));
 }
 
-TEST_F(SettingsFixture, LongTextsComeBackCutTo2047Characters) {
+TEST_F(SettingsFixture, LongTextsComeBackWhole) {
     const std::string key = "HKEY_" + std::string(2995, 'k');
     Save({{key, std::string(2048, 'c')}});
     const FavouritesList list = Load();
     ASSERT_EQ(list.Count(), 1);
-    EXPECT_EQ(list.At(0).KeyText, key.substr(0, 2047));
-    EXPECT_EQ(list.At(0).Comment, std::string(2047, 'c'));
+    EXPECT_EQ(list.At(0).KeyText, key);
+    EXPECT_EQ(list.At(0).Comment, std::string(2048, 'c'));
 }
 
 TEST_F(SettingsFixture, KeepsSectionsAndKeysItDoesNotUse) {
