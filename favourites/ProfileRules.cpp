@@ -35,6 +35,29 @@ std::string ProfileDefaultAsRead(std::string_view defaultValue) {
     return std::string(defaultValue);
 }
 
+std::string JoinedProfileLines(std::string_view text) {
+    text = text.substr(0, text.find('\0'));
+    std::string line;
+    line.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            line += ' ';
+        } else {
+            line += text[i];
+        }
+    }
+    return line;
+}
+
+std::string ProfileValueToWrite(std::string_view value) {
+    std::string line = JoinedProfileLines(value);
+    const bool shortenedByRead =
+        !line.empty() && (IsProfileBlank(line.front()) || IsProfileBlank(line.back()) ||
+                          IsQuotedPair(line));
+    return shortenedByRead ? '"' + line + '"' : line;
+}
+
 namespace {
 // A plain scan: find_first_of would call memchr over the three breaks for every character.
 size_t FirstLineBreak(std::string_view text) {

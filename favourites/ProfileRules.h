@@ -26,6 +26,17 @@ std::string ProfileValueAsRead(std::string_view stored);
 // system's functions.
 std::string ProfileDefaultAsRead(std::string_view defaultValue);
 
+// The text to write for a value so that a read gives it back byte for byte, as
+// JoinedProfileLines(value): a value the read would shorten (a blank at either end, or one
+// matching pair of quotation marks around it) goes inside one more pair of double quotation
+// marks, which the read takes off again. Anything else is written as it is, so a file stays
+// as readable by hand as before.
+std::string ProfileValueToWrite(std::string_view value);
+// A text as one line can hold it: cut at its first zero (no text of the system goes on past
+// one, so nothing after it was ever shown), and each line break (CR LF, CR or LF) one blank,
+// so lines pasted into a field come back side by side rather than lost.
+std::string JoinedProfileLines(std::string_view text);
+
 // Names that read back as themselves once written: a section name without "]", a key name
 // without "=" that does not start with "[" or ";", neither with a line break.
 bool IsProfileSectionNameWritable(std::string_view name);

@@ -10,6 +10,7 @@
 #include "favourites/ProfileDocument.h"
 #include "favourites/ProfileRules.h"
 #include "favourites/StdioProfileFileStore.h"
+#include "support/AwkwardTexts.h"
 #include "support/ScratchFolder.h"
 
 namespace zelkova {
@@ -60,6 +61,34 @@ TEST(ProfileDefaultAsRead, LosesTrailingSpacesOnly) {
     EXPECT_EQ(ProfileDefaultAsRead("def\t"), "def\t");
     EXPECT_EQ(ProfileDefaultAsRead(""), "");
     EXPECT_EQ(ProfileDefaultAsRead(std::string(3000, 'd')).size(), 3000u);
+}
+
+// ---- Write rules -------------------------------------------------------------------------
+
+TEST(ProfileValueToWrite, QuotesOnlyWhatAReadWouldShorten) {
+    EXPECT_EQ(ProfileValueToWrite("Programs started at logon"), "Programs started at logon");
+    EXPECT_EQ(ProfileValueToWrite(""), "");
+    EXPECT_EQ(ProfileValueToWrite("\"half"), "\"half");
+    EXPECT_EQ(ProfileValueToWrite("'mixed\""), "'mixed\"");
+    EXPECT_EQ(ProfileValueToWrite("\""), "\"") << "one mark is no pair";
+    EXPECT_EQ(ProfileValueToWrite("HKEY_USERS\\X "), "\"HKEY_USERS\\X \"");
+    EXPECT_EQ(ProfileValueToWrite("\tx"), "\"\tx\"");
+    EXPECT_EQ(ProfileValueToWrite("\"quoted\""), "\"\"quoted\"\"");
+    EXPECT_EQ(ProfileValueToWrite("'single'"), "\"'single'\"");
+    EXPECT_EQ(ProfileValueToWrite("two\r\nlines"), "two lines");
+}
+
+// Through a document and its bytes, as the next start reads them.
+TEST(ProfileValueToWrite, EveryAwkwardTextReadsBackAsLoaded) {
+    for (const testing::AwkwardText& text : testing::AwkwardTexts()) {
+        ProfileDocument document = ProfileDocument::Parse("[S]\r\nk=old\r\n");
+        ASSERT_TRUE(document.Write("S", "k", ProfileValueToWrite(text.saved)));
+        ASSERT_TRUE(document.Write("S", "new", ProfileValueToWrite(text.saved)));
+        const ProfileDocument again = ProfileDocument::Parse(document.Serialize());
+        EXPECT_EQ(again.Read("S", "k", ""), text.loaded) << text.saved.substr(0, 40);
+        EXPECT_EQ(again.Read("S", "new", ""), text.loaded) << text.saved.substr(0, 40);
+        EXPECT_THAT(again.KeyNames("S"), ElementsAre("k", "new"));
+    }
 }
 
 // ---- The document ------------------------------------------------------------------------
