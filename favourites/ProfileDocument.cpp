@@ -60,13 +60,16 @@ ProfileDocument ProfileDocument::Parse(std::string_view bytes) {
     document.utf8Mark_ = bytes.starts_with(Utf8Mark);
     if (document.utf8Mark_) bytes.remove_prefix(Utf8Mark.size());
     Section* current = &document.AddSection({}, std::nullopt);
-    while (!bytes.empty()) {
-        // CR LF, a bare LF and a bare CR each end a line, as the system reads a file.
-        size_t end = 0;
-        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r') ++end;
-        const std::string_view text = bytes.substr(0, end);
-        const bool crLf = end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n';
-        bytes.remove_prefix(std::min(bytes.size(), end + (crLf ? 2 : 1)));
+    // CR LF, a bare LF and a bare CR each end a line, as the system reads a file. Each kind's
+    // next place is searched for only once it is passed, so a file without one kind is not
+    // searched through again at every line.
+    size_t nextLineFeed = bytes.find('\n'), nextReturn = bytes.find('\r');
+    for (size_t at = 0; at < bytes.size();) {
+        if (nextLineFeed < at) nextLineFeed = bytes.find('\n', at);
+        if (nextReturn < at) nextReturn = bytes.find('\r', at);
+        const size_t end = std::min({nextLineFeed, nextReturn, bytes.size()});
+        const std::string_view text = bytes.substr(at, end - at);
+        at = end + (end == nextReturn && end + 1 == nextLineFeed ? 2 : 1);
 
         if (std::optional<std::string> name = HeaderName(text)) {
             current = &document.AddSection(std::move(*name), std::string(text));

@@ -35,29 +35,6 @@ std::string ProfileDefaultAsRead(std::string_view defaultValue) {
     return std::string(defaultValue);
 }
 
-std::string JoinedProfileLines(std::string_view text) {
-    text = text.substr(0, text.find('\0'));
-    std::string line;
-    line.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            line += ' ';
-        } else {
-            line += text[i];
-        }
-    }
-    return line;
-}
-
-std::string ProfileValueToWrite(std::string_view value) {
-    std::string line = JoinedProfileLines(value);
-    const bool shortenedByRead =
-        !line.empty() && (IsProfileBlank(line.front()) || IsProfileBlank(line.back()) ||
-                          IsQuotedPair(line));
-    return shortenedByRead ? '"' + line + '"' : line;
-}
-
 namespace {
 // A plain scan: find_first_of would call memchr over the three breaks for every character.
 size_t FirstLineBreak(std::string_view text) {
@@ -67,6 +44,40 @@ size_t FirstLineBreak(std::string_view text) {
 }
 bool HasLineBreak(std::string_view text) { return FirstLineBreak(text) < text.size(); }
 }  // namespace
+
+std::string JoinedProfileLines(std::string_view text) {
+    size_t at = FirstLineBreak(text);
+    std::string line(text.substr(0, at));
+    while (at < text.size() && text[at] != '\0') {
+        at += text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n' ? 2 : 1;
+        line += ' ';
+        const std::string_view rest = text.substr(at);
+        const size_t next = FirstLineBreak(rest);
+        line.append(rest.substr(0, next));
+        at += next;
+    }
+    return line;
+}
+
+namespace {
+bool IsShortenedByRead(std::string_view line) {
+    return !line.empty() &&
+           (IsProfileBlank(line.front()) || IsProfileBlank(line.back()) || IsQuotedPair(line));
+}
+}  // namespace
+
+bool IsProfileValueWrittenAsItIs(std::string_view value) {
+    return !HasLineBreak(value) && !IsShortenedByRead(value);
+}
+
+std::string ProfileValueToWrite(std::string_view value) {
+    std::string line = JoinedProfileLines(value);
+    if (IsShortenedByRead(line)) {
+        line.insert(line.begin(), '"');
+        line += '"';
+    }
+    return line;
+}
 
 bool IsProfileSectionNameWritable(std::string_view name) {
     return !HasLineBreak(name) && name.find(']') == std::string_view::npos;

@@ -32,6 +32,8 @@ std::string ProfileDefaultAsRead(std::string_view defaultValue);
 // marks, which the read takes off again. Anything else is written as it is, so a file stays
 // as readable by hand as before.
 std::string ProfileValueToWrite(std::string_view value);
+// Whether ProfileValueToWrite gives the value back unchanged, as it does for most.
+bool IsProfileValueWrittenAsItIs(std::string_view value);
 // A text as one line can hold it: cut at its first zero (no text of the system goes on past
 // one, so nothing after it was ever shown), and each line break (CR LF, CR or LF) one blank,
 // so lines pasted into a field come back side by side rather than lost.
