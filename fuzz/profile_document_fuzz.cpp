@@ -33,6 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     const std::string kept(bytes.substr(bytes.size() / 2));
+    if (IsProfileValueWrittenAsItIs(kept) && ProfileValueToWrite(kept) != kept) std::abort();
     for (const std::string& section : {std::string("CommentList"), std::string()}) {
         if (!document.Write(section, "1", ProfileValueToWrite(kept))) std::abort();
         const std::string expected = JoinedProfileLines(kept);

@@ -76,6 +76,10 @@ TEST(ProfileValueToWrite, QuotesOnlyWhatAReadWouldShorten) {
     EXPECT_EQ(ProfileValueToWrite("\"quoted\""), "\"\"quoted\"\"");
     EXPECT_EQ(ProfileValueToWrite("'single'"), "\"'single'\"");
     EXPECT_EQ(ProfileValueToWrite("two\r\nlines"), "two lines");
+    EXPECT_TRUE(IsProfileValueWrittenAsItIs("\"half"));
+    EXPECT_FALSE(IsProfileValueWrittenAsItIs("HKEY_USERS\\X "));
+    EXPECT_FALSE(IsProfileValueWrittenAsItIs("two\nlines"));
+    EXPECT_FALSE(IsProfileValueWrittenAsItIs(std::string("a\0", 2)));
 }
 
 // Through a document and its bytes, as the next start reads them.
