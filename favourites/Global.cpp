@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "favourites/IntegerText.h"
+#include "favourites/ProfileRules.h"
 
 namespace zelkova {
 
@@ -97,7 +98,11 @@ void SettingsFile::SaveFavourites(const FavouritesList& list) const {
     const std::unique_ptr<ProfileFile> file = openProfile_(path);
     const auto refused = [&] { return std::runtime_error("Unable to write to " + path); };
     const auto write = [&](const char* section, const std::string& key, const std::string& value) {
-        if (!file->WriteString(section, key, value)) throw refused();
+        // Most texts go as they are, without a copy.
+        const bool written = IsProfileValueWrittenAsItIs(value)
+                                 ? file->WriteString(section, key, value)
+                                 : file->WriteString(section, key, ProfileValueToWrite(value));
+        if (!written) throw refused();
     };
     write(RegistrySection, CountKey, std::to_string(list.Count()));
     for (int i = 0; i < list.Count(); ++i) {

@@ -28,6 +28,8 @@ public:
     // nothing selected. Never fails: what cannot be read is simply not there.
     void LoadFavourites(FavouritesList& list) const;
     // Writes Count and then each entry's key text and comment in list order, and flushes.
+    // Each text is written so that the next load gives it back as it was, blanks and quotation
+    // marks included; only a line break becomes a blank, and a zero ends the text.
     // Keys of an earlier, longer list stay in the file. Raises std::runtime_error
     // "Unable to write to <path>" at the first refused write; keys before it stay written.
     void SaveFavourites(const FavouritesList& list) const;

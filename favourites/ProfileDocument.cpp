@@ -1,5 +1,6 @@
 #include "favourites/ProfileDocument.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "favourites/ProfileRules.h"
@@ -11,7 +12,7 @@ namespace {
 constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
 
 std::string_view TrimLeadingBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && IsProfileBlank(text.front())) text.remove_prefix(1);
     return text;
 }
 
@@ -59,11 +60,16 @@ ProfileDocument ProfileDocument::Parse(std::string_view bytes) {
     document.utf8Mark_ = bytes.starts_with(Utf8Mark);
     if (document.utf8Mark_) bytes.remove_prefix(Utf8Mark.size());
     Section* current = &document.AddSection({}, std::nullopt);
-    while (!bytes.empty()) {
-        const size_t end = bytes.find('\n');
-        std::string_view text = bytes.substr(0, end);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-        if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+    // CR LF, a bare LF and a bare CR each end a line, as the system reads a file. Each kind's
+    // next place is searched for only once it is passed, so a file without one kind is not
+    // searched through again at every line.
+    size_t nextLineFeed = bytes.find('\n'), nextReturn = bytes.find('\r');
+    for (size_t at = 0; at < bytes.size();) {
+        if (nextLineFeed < at) nextLineFeed = bytes.find('\n', at);
+        if (nextReturn < at) nextReturn = bytes.find('\r', at);
+        const size_t end = std::min({nextLineFeed, nextReturn, bytes.size()});
+        const std::string_view text = bytes.substr(at, end - at);
+        at = end + (end == nextReturn && end + 1 == nextLineFeed ? 2 : 1);
 
         if (std::optional<std::string> name = HeaderName(text)) {
             current = &document.AddSection(std::move(*name), std::string(text));

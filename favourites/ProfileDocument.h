@@ -10,7 +10,7 @@ namespace zelkova {
 
 // An initialization file held in memory, read and changed by the rules of the Windows profile
 // functions. Lines the rules do not touch (comments, blank lines, lines that are no key) are
-// kept as they were; every line is written back with CR LF.
+// kept as they were; a line ends at CR LF, LF or CR, and every line is written back with CR LF.
 //
 // A UTF-8 byte order mark that an editor put at the start is kept there and not taken for part
 // of the first line. The lines before the first section header form a nameless section. A section or key that

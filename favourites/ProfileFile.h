@@ -10,7 +10,8 @@ namespace zelkova {
 
 // One initialization file, opened by path, with the rules of the Windows profile functions:
 // names match in any ASCII case, a read value loses its blanks and one matching pair of
-// quotation marks and is at most 2047 characters, a missing key or file reads as the default.
+// quotation marks (ProfileValueToWrite gives what to write to keep them) but never its length,
+// a missing key or file reads as the default.
 class ProfileFile {
 public:
     virtual ~ProfileFile() = default;

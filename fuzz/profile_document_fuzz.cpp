@@ -25,10 +25,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // What we write reads back as the same document.
     if (ProfileDocument::Parse(once).Serialize() != once) std::abort();
 
+    // A read never gives more than the line held, and a value written as the rules say reads
+    // back byte for byte, in the document and once it is stored and parsed again.
     for (const std::string& section : document.SectionNames()) {
         for (const std::string& key : document.KeyNames(section)) {
-            if (document.Read(section, key, "").size() > ProfileMaxValueLength) std::abort();
+            if (document.Read(section, key, "").size() > size) std::abort();
         }
+    }
+    const std::string kept(bytes.substr(bytes.size() / 2));
+    if (IsProfileValueWrittenAsItIs(kept) && ProfileValueToWrite(kept) != kept) std::abort();
+    for (const std::string& section : {std::string("CommentList"), std::string()}) {
+        if (!document.Write(section, "1", ProfileValueToWrite(kept))) std::abort();
+        const std::string expected = JoinedProfileLines(kept);
+        if (document.Read(section, "1", "") != expected) std::abort();
+        if (ProfileDocument::Parse(document.Serialize()).Read(section, "1", "") != expected)
+            std::abort();
     }
 
     // A write is found again by the next read, through whatever the file held before.

@@ -9,10 +9,11 @@
 
 namespace zelkova {
 
-// ProfileFile over GetPrivateProfileStringA and WritePrivateProfileStringA. Each call opens the
-// file by name; the system stores every write at once. Values are cut at their first line
-// break and names that would not read back as themselves are refused, as in the portable
-// implementation, so no text can add lines of its own to the file.
+// ProfileFile over GetPrivateProfileStringA, whose buffer grows until a value fits whole, and
+// WritePrivateProfileStringW, given the 8-bit text converted from the ANSI code page. Each
+// call opens the file by name; the system stores every write at once. Values are cut at their
+// first line break and names that would not read back as themselves are refused, as in the
+// portable implementation, so no text can add lines of its own to the file.
 class WinProfileFile final : public ProfileFile {
 public:
     explicit WinProfileFile(std::string path);

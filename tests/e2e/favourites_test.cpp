@@ -182,6 +182,30 @@ TEST_F(Favourites, ButtonsFollowTheSelectionAndMoveEditAndRemoveEntries) {
     EXPECT_EQ(again.Rows(), (Rows{{"HKEY_CURRENT_USER\\B", "b"}, {"HKEY_CURRENT_USER\\C", ""}}));
 }
 
+// Blanks and quotation marks at either end, a trailing blank that makes another key, and more
+// than 2,047 characters all come back; a line break comes back as a blank.
+TEST_F(Favourites, TextsComeBackAtTheNextStartAsTheyWereAdded) {
+    Start({});
+    const std::string longKey = "HKEY_CURRENT_USER\\" + std::string(3000, 'k');
+    AddThroughDialog("HKEY_CURRENT_USER\\Software\\X", "\"quoted\"");
+    AddThroughDialog("HKEY_CURRENT_USER\\Software\\X ", "  padded  ");
+    AddThroughDialog(longKey, "'single'");
+    AddThroughDialog("HKEY_CURRENT_USER\\Lines", "two\r\nlines");
+    const Rows added = {{"HKEY_CURRENT_USER\\Software\\X", "\"quoted\""},
+                        {"HKEY_CURRENT_USER\\Software\\X ", "  padded  "},
+                        {longKey, "'single'"},
+                        {"HKEY_CURRENT_USER\\Lines", "two\r\nlines"}};
+    ASSERT_EQ(list->Rows(), added);
+
+    ASSERT_TRUE(CloseAndWaitForExit(*app));
+    app = std::make_unique<ZelkovaApp>();
+    ASSERT_TRUE(app->Started());
+    RemoteListView again(FindDescendants(app->Main(), "SysListView32").at(0));
+    Rows restored = added;
+    restored.back().second = "two lines";
+    EXPECT_EQ(again.Rows(), restored);
+}
+
 TEST_F(Favourites, AnUnwritableSettingsFileIsReportedAndTheWindowStaysOpen) {
     Start({{"HKEY_CURRENT_USER\\Kept", "k"}});
     // A folder where the file should be refuses every write.

@@ -10,6 +10,7 @@
 #include "favourites/ProfileDocument.h"
 #include "favourites/ProfileRules.h"
 #include "favourites/StdioProfileFileStore.h"
+#include "support/AwkwardTexts.h"
 #include "support/ScratchFolder.h"
 
 namespace zelkova {
@@ -42,23 +43,56 @@ TEST(ProfileValueAsRead, TrimsBlanksThenOneMatchingQuotePair) {
     EXPECT_EQ(ProfileValueAsRead("'mixed\""), "'mixed\"");
     EXPECT_EQ(ProfileValueAsRead("\""), "\"") << "one mark is no pair";
     EXPECT_EQ(ProfileValueAsRead("''"), "");
-    EXPECT_EQ(ProfileValueAsRead("\x01x\x1f"), "\x01x\x1f") << "only space and tab are blanks";
+    EXPECT_EQ(ProfileValueAsRead("\v\f\x1a" "x\r"), "x") << "white space and ^Z are blanks";
+    EXPECT_EQ(ProfileValueAsRead("\x01x\x1f"), "\x01x\x1f") << "other controls are not";
+    EXPECT_EQ(ProfileValueAsRead(std::string("a \0b", 4)), "a ") << "a zero ends the value";
+    EXPECT_EQ(ProfileValueAsRead(std::string("\"x\0y\"", 5)), "\"x") << "before the quotes";
 }
 
-TEST(ProfileValueAsRead, CutsTo2047AfterUnquoting) {
-    EXPECT_EQ(ProfileValueAsRead(std::string(2047, 'a')).size(), 2047u);
-    EXPECT_EQ(ProfileValueAsRead(std::string(2048, 'a')).size(), 2047u);
-    const std::string quoted = '"' + std::string(2046, 'q') + '"';
-    EXPECT_EQ(ProfileValueAsRead(quoted), std::string(2046, 'q'));
-    const std::string longQuoted = '"' + std::string(3000, 'q') + '"';
-    EXPECT_EQ(ProfileValueAsRead(longQuoted), std::string(2047, 'q'));
-    EXPECT_EQ(ProfileValueAsRead("   " + std::string(2050, 'm')), std::string(2047, 'm'));
+TEST(ProfileValueAsRead, ReadsLongValuesWhole) {
+    EXPECT_EQ(ProfileValueAsRead(std::string(2048, 'a')).size(), 2048u);
+    const std::string longQuoted = '"' + std::string(100000, 'q') + '"';
+    EXPECT_EQ(ProfileValueAsRead(longQuoted), std::string(100000, 'q'));
+    EXPECT_EQ(ProfileValueAsRead("   " + std::string(3000, 'm')), std::string(3000, 'm'));
 }
 
-TEST(ProfileDefaultAsRead, LosesTrailingBlanksOnly) {
+TEST(ProfileDefaultAsRead, LosesTrailingSpacesOnly) {
     EXPECT_EQ(ProfileDefaultAsRead("  def  "), "  def");
+    EXPECT_EQ(ProfileDefaultAsRead("def\t"), "def\t");
     EXPECT_EQ(ProfileDefaultAsRead(""), "");
-    EXPECT_EQ(ProfileDefaultAsRead(std::string(3000, 'd')).size(), 2047u);
+    EXPECT_EQ(ProfileDefaultAsRead(std::string(3000, 'd')).size(), 3000u);
+}
+
+// ---- Write rules -------------------------------------------------------------------------
+
+TEST(ProfileValueToWrite, QuotesOnlyWhatAReadWouldShorten) {
+    EXPECT_EQ(ProfileValueToWrite("Programs started at logon"), "Programs started at logon");
+    EXPECT_EQ(ProfileValueToWrite(""), "");
+    EXPECT_EQ(ProfileValueToWrite("\"half"), "\"half");
+    EXPECT_EQ(ProfileValueToWrite("'mixed\""), "'mixed\"");
+    EXPECT_EQ(ProfileValueToWrite("\""), "\"") << "one mark is no pair";
+    EXPECT_EQ(ProfileValueToWrite("HKEY_USERS\\X "), "\"HKEY_USERS\\X \"");
+    EXPECT_EQ(ProfileValueToWrite("\tx"), "\"\tx\"");
+    EXPECT_EQ(ProfileValueToWrite("\"quoted\""), "\"\"quoted\"\"");
+    EXPECT_EQ(ProfileValueToWrite("'single'"), "\"'single'\"");
+    EXPECT_EQ(ProfileValueToWrite("two\r\nlines"), "two lines");
+    EXPECT_TRUE(IsProfileValueWrittenAsItIs("\"half"));
+    EXPECT_FALSE(IsProfileValueWrittenAsItIs("HKEY_USERS\\X "));
+    EXPECT_FALSE(IsProfileValueWrittenAsItIs("two\nlines"));
+    EXPECT_FALSE(IsProfileValueWrittenAsItIs(std::string("a\0", 2)));
+}
+
+// Through a document and its bytes, as the next start reads them.
+TEST(ProfileValueToWrite, EveryAwkwardTextReadsBackAsLoaded) {
+    for (const testing::AwkwardText& text : testing::AwkwardTexts()) {
+        ProfileDocument document = ProfileDocument::Parse("[S]\r\nk=old\r\n");
+        ASSERT_TRUE(document.Write("S", "k", ProfileValueToWrite(text.saved)));
+        ASSERT_TRUE(document.Write("S", "new", ProfileValueToWrite(text.saved)));
+        const ProfileDocument again = ProfileDocument::Parse(document.Serialize());
+        EXPECT_EQ(again.Read("S", "k", ""), text.loaded) << text.saved.substr(0, 40);
+        EXPECT_EQ(again.Read("S", "new", ""), text.loaded) << text.saved.substr(0, 40);
+        EXPECT_THAT(again.KeyNames("S"), ElementsAre("k", "new"));
+    }
 }
 
 // ---- The document ------------------------------------------------------------------------
@@ -105,6 +139,14 @@ TEST(ProfileDocument, RewritesBareLineFeedsAndAFinalLineWithCrLf) {
     ProfileDocument document = ProfileDocument::Parse("[S]\nk=v\n;c\nlast=1");
     ASSERT_TRUE(document.Write("S", "j", "w"));
     EXPECT_EQ(document.Serialize(), "[S]\r\nk=v\r\n;c\r\nlast=1\r\nj=w\r\n");
+}
+
+TEST(ProfileDocument, ABareCarriageReturnEndsALineToo) {
+    const ProfileDocument document = ProfileDocument::Parse("[S]\rk=a\rb=2\r\r\n\v[T]\r\nt=1");
+    EXPECT_EQ(document.Read("S", "k", ""), "a");
+    EXPECT_EQ(document.Read("S", "b", ""), "2");
+    EXPECT_EQ(document.Read("T", "t", ""), "1") << "a header after a blank";
+    EXPECT_EQ(document.Serialize(), "[S]\r\nk=a\r\nb=2\r\n\r\n\v[T]\r\nt=1\r\n");
 }
 
 TEST(ProfileDocument, KeepsAUtf8MarkBeforeTheFirstSection) {

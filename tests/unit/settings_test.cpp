@@ -17,6 +17,7 @@
 #include "favourites/IntegerText.h"
 #include "favourites/PortableProfileFile.h"
 #include "favourites/StdioProfileFileStore.h"
+#include "support/AwkwardTexts.h"
 #include "support/ScratchFolder.h"
 
 namespace zelkova {
@@ -213,22 +214,46 @@ TEST_F(SettingsFixture, ShorterSaveLeavesStaleKeysThatLoadIgnores) {
                             FavouriteEntry{"HKEY_Z", "z"}));
 }
 
-TEST_F(SettingsFixture, BlanksAndQuotesAreLostOnTheWayBack) {
-    Save({{"  HKEY_USERS\\x  ", "\"quoted\""}, {"'HKEY_A'", " \"half"}});
+TEST_F(SettingsFixture, BlanksAndQuotesComeBackAsSaved) {
+    Save({{"HKEY_CURRENT_USER\\Software\\X ", "\"quoted\""},
+          {"HKEY_CURRENT_USER\\Software\\X", "  padded\t"},
+          {"'HKEY_A'", " \"half"}});
     EXPECT_EQ(SettingsBytes(),
-              "[RegistryList]\r\nCount=2\r\n0=  HKEY_USERS\\x  \r\n1='HKEY_A'\r\n"
-              "[CommentList]\r\n0=\"quoted\"\r\n1= \"half\r\n");
-    EXPECT_THAT(Load().Entries(), ElementsAre(FavouriteEntry{"HKEY_USERS\\x", "quoted"},
-                                              FavouriteEntry{"HKEY_A", "\"half"}));
+              "[RegistryList]\r\nCount=3\r\n0=\"HKEY_CURRENT_USER\\Software\\X \"\r\n"
+              "1=HKEY_CURRENT_USER\\Software\\X\r\n2=\"'HKEY_A'\"\r\n"
+              "[CommentList]\r\n0=\"\"quoted\"\"\r\n1=\"  padded\t\"\r\n2=\" \"half\"\r\n");
+    EXPECT_THAT(Load().Entries(),
+                ElementsAre(FavouriteEntry{"HKEY_CURRENT_USER\\Software\\X ", "\"quoted\""},
+                            FavouriteEntry{"HKEY_CURRENT_USER\\Software\\X", "  padded\t"},
+                            FavouriteEntry{"'HKEY_A'", " \"half"}));
 }
 
-TEST_F(SettingsFixture, LongTextsComeBackCutTo2047Characters) {
+TEST_F(SettingsFixture, LongTextsComeBackWhole) {
     const std::string key = "HKEY_" + std::string(2995, 'k');
     Save({{key, std::string(2048, 'c')}});
     const FavouritesList list = Load();
     ASSERT_EQ(list.Count(), 1);
-    EXPECT_EQ(list.At(0).KeyText, key.substr(0, 2047));
-    EXPECT_EQ(list.At(0).Comment, std::string(2047, 'c'));
+    EXPECT_EQ(list.At(0).KeyText, key);
+    EXPECT_EQ(list.At(0).Comment, std::string(2048, 'c'));
+}
+
+TEST_F(SettingsFixture, EveryAwkwardTextComesBackAsLoaded) {
+    std::vector<FavouriteEntry> saved, loaded;
+    for (const testing::AwkwardText& text : testing::AwkwardTexts()) {
+        saved.push_back({text.saved, text.saved});
+        loaded.push_back({text.loaded, text.loaded});
+    }
+    Save(saved);
+    EXPECT_EQ(Load().Entries(), loaded);
+}
+
+TEST_F(SettingsFixture, AFileWrittenByOthersLosesBlanksAndOnePairOfQuotes) {
+    PutSettings("[RegistryList]\r\nCount=3\r\n0=  HKEY_USERS\\x  \r\n1='HKEY_A'\r\n"
+                "2=\"HKEY_B\r\n[CommentList]\r\n0=\"first comment\"\r\n1= \"half\r\n"
+                "2=\"\"twice\"\"\r\n");
+    EXPECT_THAT(Load().Entries(), ElementsAre(FavouriteEntry{"HKEY_USERS\\x", "first comment"},
+                                              FavouriteEntry{"HKEY_A", "\"half"},
+                                              FavouriteEntry{"\"HKEY_B", "\"twice\""}));
 }
 
 TEST_F(SettingsFixture, KeepsSectionsAndKeysItDoesNotUse) {

@@ -22,6 +22,7 @@ namespace {
 using testing::ReadFileText;
 using testing::WinScratchFolder;
 using testing::WriteFileText;
+using namespace std::string_literals;
 
 struct Step {
     enum class Kind { Write, Read, KeyNames, SectionNames, Flush } kind;
@@ -154,10 +155,25 @@ const std::vector<Scenario>& Scenarios() {
           Write("S", "one", "\""), Write("S", "inner", "\"a\"b\""), Write("S", "empty", "\"\""),
           Read("S", "double"), Read("S", "single"), Read("S", "unmatched"), Read("S", "mixed"),
           Read("S", "one"), Read("S", "inner"), Read("S", "empty")}},
-        {"ReadsAreCutTo2047", std::nullopt,
+        {"ReadsLongValuesWhole", std::nullopt,
          {Write("S", "long", LongText), Write("S", "quoted", "\"" + LongText + "\""),
           Write("S", "exact", std::string(2047, 'e')), Write("S", "over", std::string(2048, 'o')),
-          Read("S", "long"), Read("S", "quoted"), Read("S", "exact"), Read("S", "over")}},
+          Write("S", "huge", std::string(100000, 'h')), Read("S", "long"), Read("S", "quoted"),
+          Read("S", "exact"), Read("S", "over"), Read("S", "huge"),
+          Read("S", "missing", std::string(5000, 'd'))}},
+        // What others wrote by hand, read as the system reads it.
+        {"HandWrittenBlanksQuotesAndBreaks",
+         "[S]\r\nd=\"q\"\r\ns='s'\r\none=\"\r\nempty=\"\"\r\nlone='\r\n"
+         "triple=\"\"\"\r\ntwice=\"\"x\"\"\r\ninner=\"a\"b\"\r\nopen=\"a\r\n"
+         "close=a\"\r\nmixed='a\"\r\nrev=\"a'\r\nspaced= \"q\" \r\n"
+         "inside=\" a \"\r\ntab=\"\t\"\r\nws=\v\fa\x1a\t\r\nctl=\x01" "a\x01\r\n"
+         "nul=a \0b\r\nqnul=\"x\0y\"\r\ncr=a\rnext=2\r\ntail=t\r\r\n"s,
+         {Read("S", "d"), Read("S", "s"), Read("S", "one"), Read("S", "empty"), Read("S", "lone"),
+          Read("S", "triple"), Read("S", "twice"), Read("S", "inner"), Read("S", "open"),
+          Read("S", "close"), Read("S", "mixed"), Read("S", "rev"), Read("S", "spaced"),
+          Read("S", "inside"), Read("S", "tab"), Read("S", "ws"), Read("S", "ctl"),
+          Read("S", "nul"), Read("S", "qnul"), Read("S", "cr"), Read("S", "next"),
+          Read("S", "tail"), Read("S", "none", "d\t "), Keys("S")}},
         {"MissingFileAndKeysReadAsDefaults", std::nullopt,
          {Read("S", "k", "dflt"), Read("S", "k", "  def  "), Read("S", "k", ""), Keys("S"),
           Sections()}},

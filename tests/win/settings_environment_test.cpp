@@ -5,12 +5,14 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "favourites/Global.h"
 #include "favourites/PortableProfileFile.h"
 #include "platform/WinProfileFile.h"
 #include "platform/WinProfileFileStore.h"
 #include "platform/WinSettingsEnvironment.h"
+#include "support/AwkwardTexts.h"
 #include "support/WinScratchFolder_win.h"
 
 namespace zelkova {
@@ -114,6 +116,37 @@ TEST_P(WinSettingsFileTest, SavesTheExampleAndLoadsItBack) {
     settings.LoadFavourites(loaded);
     EXPECT_EQ(loaded.Entries(), list.Entries());
     EXPECT_EQ(loaded.SelectedIndex(), -1);
+}
+
+TEST_P(WinSettingsFileTest, BlanksAndQuotesAreWrittenInsideQuotesAndComeBack) {
+    FavouritesList list;
+    list.Append({"HKEY_CURRENT_USER\\Software\\X ", "\"quoted\""});
+    list.Append({"HKEY_CURRENT_USER\\Software\\X", "  padded\t"});
+    settings.SaveFavourites(list);
+    EXPECT_EQ(ReadFileText(folder + "options.ini"),
+              "[RegistryList]\r\nCount=2\r\n0=\"HKEY_CURRENT_USER\\Software\\X \"\r\n"
+              "1=HKEY_CURRENT_USER\\Software\\X\r\n"
+              "[CommentList]\r\n0=\"\"quoted\"\"\r\n1=\"  padded\t\"\r\n");
+    FavouritesList loaded;
+    settings.LoadFavourites(loaded);
+    EXPECT_EQ(loaded.Entries(), list.Entries());
+}
+
+TEST_P(WinSettingsFileTest, EveryAwkwardTextComesBackAsLoaded) {
+    FavouritesList list;
+    std::vector<FavouriteEntry> expected;
+    for (const testing::AwkwardText& text : testing::AwkwardTexts()) {
+        list.Append({text.saved, text.saved});
+        expected.push_back({text.loaded, text.loaded});
+    }
+    settings.SaveFavourites(list);
+    FavouritesList loaded;
+    settings.LoadFavourites(loaded);
+    ASSERT_EQ(loaded.Count(), static_cast<int>(expected.size()));
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(loaded.At(static_cast<int>(i)), expected[i])
+            << "entry " << i << ": " << expected[i].KeyText.substr(0, 40);
+    }
 }
 
 TEST_P(WinSettingsFileTest, HugeCountLoadsWhatIsThere) {
