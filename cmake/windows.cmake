@@ -54,10 +54,13 @@ target_link_libraries(Zelkova PRIVATE zelkova_win zelkova_warnings)
 zelkova_add_resources(Zelkova)
 # Zelkova.exe ships without its debug information: mapping some 15 MB of DWARF at every start
 # costs more than the whole window takes to build. The symbols stay beside it in Zelkova.dbg.
+# objcopy writes the PE header's time stamp afresh (the time now, or SOURCE_DATE_EPOCH): 0, as
+# the linker leaves it, keeps two builds of the same sources alike.
 if(MINGW AND CMAKE_OBJCOPY)
+  set(objcopy ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0 ${CMAKE_OBJCOPY})
   add_custom_command(TARGET Zelkova POST_BUILD
-    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug Zelkova.exe Zelkova.dbg
-    COMMAND ${CMAKE_OBJCOPY} --strip-all --add-gnu-debuglink=Zelkova.dbg Zelkova.exe
+    COMMAND ${objcopy} --only-keep-debug Zelkova.exe Zelkova.dbg
+    COMMAND ${objcopy} --strip-all --add-gnu-debuglink=Zelkova.dbg Zelkova.exe
     WORKING_DIRECTORY $<TARGET_FILE_DIR:Zelkova>
     COMMENT "Moving Zelkova.exe's debug information to Zelkova.dbg")
 endif()
