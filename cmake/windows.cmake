@@ -49,6 +49,13 @@ function(zelkova_add_resources target)
   endif()
 endfunction()
 
+# The application manifest carries the version of ui/Version.h, the one place it is written.
+file(STRINGS ui/Version.h version_lines REGEX "^#define ZELKOVA_VERSION_(MAJOR|MINOR) ")
+string(REGEX REPLACE ".*MAJOR ([0-9]+);.*MINOR ([0-9]+).*" "\\1.\\2" ZELKOVA_VERSION "${version_lines}")
+configure_file(resources/Zelkova.manifest.in ${CMAKE_BINARY_DIR}/manifest/Zelkova.manifest @ONLY)
+set_source_files_properties(resources/Zelkova.rc PROPERTIES
+                            INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR}/manifest
+                            OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/manifest/Zelkova.manifest)
 add_executable(Zelkova WIN32 ui/WinMain.cpp resources/Zelkova.rc)
 target_link_libraries(Zelkova PRIVATE zelkova_win zelkova_warnings)
 zelkova_add_resources(Zelkova)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Version.h"
+
 // Who we are and where our pages live: the one place for every name and address the program
 // shows or opens. Portable on purpose: the picture generator draws the maker's name and writes
 // the resource strings from these values.
@@ -16,6 +18,6 @@ inline constexpr const char* kDonationPage = "https://zelkova.example.org/donate
 inline constexpr const char* kSupportEmail = "support@zelkova.example.org";
 inline constexpr const char* kCopyright = "Copyright (C) 2026 Velund Software";
 inline constexpr const char* kProductLine = "Velund Free Zelkova";
-inline constexpr const char* kVersionLine = "Version: 2.0   Build 20130618";
+inline constexpr const char* kVersionLine = "Version: " ZELKOVA_VERSION_TEXT "   Build " ZELKOVA_BUILD_TEXT;
 
 }  // namespace zelkova
