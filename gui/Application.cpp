@@ -61,6 +61,16 @@ protected:
             if (Form* main = app_.MainForm()) main->Close();
             return true;
         }
+        // The taskbar button, and a window manager's iconify of the program's windows, minimise
+        // this window itself: what minimising the application does is the main form's to say,
+        // whichever of the two windows the command reached. Only the exact command: one with
+        // any of its four low bits set minimises this window in the ordinary way.
+        if (message.msg == WM_SYSCOMMAND && message.wParam == SC_MINIMIZE) {
+            if (Form* main = app_.MainForm(); main != nullptr && main->HandleAllocated()) {
+                message.result = SendMessageA(main->Handle(), WM_SYSCOMMAND, message.wParam, message.lParam);
+                return true;
+            }
+        }
         return false;
     }
 
