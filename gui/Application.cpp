@@ -54,7 +54,11 @@ protected:
     }
     bool EraseBackground(HDC) override { return true; }
     void FocusIn() override {
-        if (app_.OnFocus) app_.OnFocus();
+        if (app_.OnFocus) {
+            app_.OnFocus();
+        } else if (HWND top = TopOwnedWindow(Handle())) {
+            ::SetFocus(top);
+        }
     }
     bool HandleMessage(Message& message) override {
         if (message.msg == WM_CLOSE) {

@@ -58,7 +58,9 @@ public:
     void SetMessageBoxSink(MessageBoxSink* sink) { sink_ = sink; }
 
     // The application window received the keyboard focus (as when it is made the foreground
-    // window): the application may hand it on to one of its forms.
+    // window, or a window manager focuses it). It hands it on to its top-most visible, enabled
+    // window (the main form, or a modal window over it), which then puts it back into the
+    // control that last had it; set, this replaces that hand-off.
     std::function<void()> OnFocus;
 
     // Forms register themselves while they exist.
