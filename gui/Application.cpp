@@ -195,12 +195,59 @@ void Application::ShowException(const std::exception& error) {
     MessageBox(StandardErrorText(error.what()), title_, MB_OK | MB_ICONERROR);
 }
 
+void Application::ComeNextForFocus() noexcept {
+    HWND window = window_->HandleAllocated() ? window_->Handle() : nullptr;
+    if (!managerChoosesFocus_ || window == nullptr || !IsWindowVisible(window) || IsIconic(window)) return;
+    constexpr UINT kInPlace = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, kInPlace | SWP_HIDEWINDOW);
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, kInPlace | SWP_SHOWWINDOW);
+}
+
+namespace {
+
+// While a message box of the system is up: the moment it hides, still the active window, the
+// application comes next for the focus (the box's own code closes it, so a hook is the only
+// way in).
+class ClosingBoxWatch {
+public:
+    explicit ClosingBoxWatch(Application& app) {
+        if (!app.WindowManagerChoosesFocus()) return;
+        watched = &app;
+        hook_ = SetWindowsHookExA(WH_CALLWNDPROC, Hook, nullptr, GetCurrentThreadId());
+    }
+    ~ClosingBoxWatch() {
+        if (hook_ != nullptr) UnhookWindowsHookEx(hook_);
+        watched = nullptr;
+    }
+    ClosingBoxWatch(const ClosingBoxWatch&) = delete;
+    ClosingBoxWatch& operator=(const ClosingBoxWatch&) = delete;
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) noexcept {
+        if (code == HC_ACTION && watched != nullptr) {
+            const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+            if (call->message == WM_WINDOWPOSCHANGING &&
+                (reinterpret_cast<const WINDOWPOS*>(call->lParam)->flags & SWP_HIDEWINDOW) != 0 &&
+                call->hwnd == GetActiveWindow() && GetWindow(call->hwnd, GW_OWNER) == watched->Handle()) {
+                watched->ComeNextForFocus();
+            }
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline Application* watched = nullptr;
+    HHOOK hook_ = nullptr;
+};
+
+}  // namespace
+
 int Application::MessageBox(const std::string& text, const std::string& caption, UINT flags) {
     HWND active = GetActiveWindow();
     HWND focus = GetFocus();
     int result = 0;
     {
         DisabledTaskWindows disabled(nullptr);
+        ClosingBoxWatch watch(*this);
         result = (sink_ != nullptr ? sink_ : &systemBox_)->Show(Handle(), text, caption, flags);
     }
     if (active != nullptr && IsWindow(active)) SetActiveWindow(active);
