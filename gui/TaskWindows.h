@@ -1,7 +1,7 @@
 // Disables every visible, enabled top-level window of this thread for one scope (what a modal
 // form or message box does to the rest of the application) and enables them again after. Throws
-// when the windows cannot be listed; none is disabled then. And the window of the application
-// that the focus belongs to.
+// when the windows cannot be listed; none is disabled then. And which of the application's
+// windows the focus belongs to.
 #pragma once
 
 #include <windows.h>
