@@ -100,6 +100,13 @@ unsigned long XWindowOf(HWND window) {
     return static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(GetPropA(window, "__wine_x11_whole_window")));
 }
 
+bool MinimiseThroughWindowManager(HWND window) {
+    return WaitUntil([&] {
+        return IconifyThroughWindowManager(window) &&
+               WaitUntil([&] { return IsIconic(window) != FALSE; }, std::chrono::seconds(1));
+    });
+}
+
 bool IconifyThroughWindowManager(HWND window) {
     const unsigned long x = XWindowOf(window);
     if (x == 0) return false;

@@ -32,6 +32,11 @@ unsigned long XWindowOf(HWND window);
 unsigned long FocusedXWindow();
 // Asks the window manager to iconify the window, as its title-bar button does.
 bool IconifyThroughWindowManager(HWND window);
+// Minimises a window as a user does, through the window manager, and waits until Wine counts it
+// minimised (asking again while the manager does not manage the window yet). A minimise by
+// ShowWindow has Wine ask the manager after the fact, and the manager's late answer can minimise
+// the window once more after a restore that came quickly.
+bool MinimiseThroughWindowManager(HWND window);
 
 // The icons of Wine's own notification area that show now; Wine shows them in a window of its
 // own when no desktop panel holds them.

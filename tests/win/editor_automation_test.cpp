@@ -78,14 +78,7 @@ TEST_F(EditorAutomationTest, ValueJumpTypesTheValueIntoTheListPane) {
 TEST_F(EditorAutomationTest, MinimisedEditorIsRestored) {
     ChildProcess editor = StartStandIn();
     HWND window = FindProcessWindow(editor.Id(), "RegEdit_RegEdit");
-    // Minimised as a user does it, through the window manager. Minimised by ShowWindow, the
-    // window has Wine ask the manager after the fact, and the manager's answer could come after
-    // the jump's restore and minimise it again. A window the manager has only just been given
-    // is iconified once it manages it: asked again until then.
-    ASSERT_TRUE(WaitUntil([&] {
-        return IconifyThroughWindowManager(window) &&
-               WaitUntil([&] { return IsIconic(window) != FALSE; }, std::chrono::seconds(1));
-    }));
+    ASSERT_TRUE(MinimiseThroughWindowManager(window));
     NavigateRegistryEditor({"HKEY_USERS", "x", ""}, automation);
     // The show is asynchronous: the editor carries it out when it next looks at its queue.
     EXPECT_TRUE(WaitUntil([&] { return !IsIconic(window); }, std::chrono::seconds(5)));
