@@ -54,12 +54,26 @@ protected:
     }
     bool EraseBackground(HDC) override { return true; }
     void FocusIn() override {
-        if (app_.OnFocus) app_.OnFocus();
+        if (app_.OnFocus) {
+            app_.OnFocus();
+        } else if (HWND top = TopOwnedWindow(Handle())) {
+            ::SetFocus(top);
+        }
     }
     bool HandleMessage(Message& message) override {
         if (message.msg == WM_CLOSE) {
             if (Form* main = app_.MainForm()) main->Close();
             return true;
+        }
+        // The taskbar button, and a window manager's iconify of the program's windows, minimise
+        // this window itself: what minimising the application does is the main form's to say,
+        // whichever of the two windows the command reached. Only the exact command: one with
+        // any of its four low bits set minimises this window in the ordinary way.
+        if (message.msg == WM_SYSCOMMAND && message.wParam == SC_MINIMIZE) {
+            if (Form* main = app_.MainForm(); main != nullptr && main->HandleAllocated()) {
+                message.result = SendMessageA(main->Handle(), WM_SYSCOMMAND, message.wParam, message.lParam);
+                return true;
+            }
         }
         return false;
     }
@@ -181,12 +195,59 @@ void Application::ShowException(const std::exception& error) {
     MessageBox(StandardErrorText(error.what()), title_, MB_OK | MB_ICONERROR);
 }
 
+void Application::ComeNextForFocus() noexcept {
+    HWND window = window_->HandleAllocated() ? window_->Handle() : nullptr;
+    if (!managerChoosesFocus_ || window == nullptr || !IsWindowVisible(window) || IsIconic(window)) return;
+    constexpr UINT kInPlace = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, kInPlace | SWP_HIDEWINDOW);
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, kInPlace | SWP_SHOWWINDOW);
+}
+
+namespace {
+
+// While a message box of the system is up: the moment it hides, still the active window, the
+// application comes next for the focus (the box's own code closes it, so a hook is the only
+// way in).
+class ClosingBoxWatch {
+public:
+    explicit ClosingBoxWatch(Application& app) {
+        if (!app.WindowManagerChoosesFocus()) return;
+        watched = &app;
+        hook_ = SetWindowsHookExA(WH_CALLWNDPROC, Hook, nullptr, GetCurrentThreadId());
+    }
+    ~ClosingBoxWatch() {
+        if (hook_ != nullptr) UnhookWindowsHookEx(hook_);
+        watched = nullptr;
+    }
+    ClosingBoxWatch(const ClosingBoxWatch&) = delete;
+    ClosingBoxWatch& operator=(const ClosingBoxWatch&) = delete;
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) noexcept {
+        if (code == HC_ACTION && watched != nullptr) {
+            const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+            if (call->message == WM_WINDOWPOSCHANGING &&
+                (reinterpret_cast<const WINDOWPOS*>(call->lParam)->flags & SWP_HIDEWINDOW) != 0 &&
+                call->hwnd == GetActiveWindow() && GetWindow(call->hwnd, GW_OWNER) == watched->Handle()) {
+                watched->ComeNextForFocus();
+            }
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline Application* watched = nullptr;
+    HHOOK hook_ = nullptr;
+};
+
+}  // namespace
+
 int Application::MessageBox(const std::string& text, const std::string& caption, UINT flags) {
     HWND active = GetActiveWindow();
     HWND focus = GetFocus();
     int result = 0;
     {
         DisabledTaskWindows disabled(nullptr);
+        ClosingBoxWatch watch(*this);
         result = (sink_ != nullptr ? sink_ : &systemBox_)->Show(Handle(), text, caption, flags);
     }
     if (active != nullptr && IsWindow(active)) SetActiveWindow(active);

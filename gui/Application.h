@@ -58,8 +58,24 @@ public:
     void SetMessageBoxSink(MessageBoxSink* sink) { sink_ = sink; }
 
     // The application window received the keyboard focus (as when it is made the foreground
-    // window): the application may hand it on to one of its forms.
+    // window, or a window manager focuses it). It hands it on to its top-most visible, enabled
+    // window (the main form, or a modal window over it), which then puts it back into the
+    // control that last had it; set, this replaces that hand-off.
     std::function<void()> OnFocus;
+
+    // Whether a window manager chooses the window to focus when the focused one goes, from its
+    // own history of focused windows (so under Wine on an X desktop; Windows hands the
+    // activation back to the owner itself). Owned windows have no taskbar entry, so such a
+    // manager passes over the main form, and the application window, which it would take, sits
+    // deep in its history: closing a dialog gave the focus to another program. Set, a modal
+    // form or message box about to go first brings the application window forward.
+    void SetWindowManagerChoosesFocus(bool chooses) { managerChoosesFocus_ = chooses; }
+    bool WindowManagerChoosesFocus() const { return managerChoosesFocus_; }
+    // Shows the application window afresh, which enters it in the manager's history right under
+    // the window that has the focus now, so that the manager's choice falls on it when that
+    // window goes. Does nothing unless the manager chooses the focus, or while the application
+    // window is hidden or minimised. Never throws.
+    void ComeNextForFocus() noexcept;
 
     // Forms register themselves while they exist.
     void AddForm(Form* form);
@@ -77,6 +93,7 @@ private:
     SystemMessageBox systemBox_;
     MessageBoxSink* sink_ = nullptr;
     std::vector<Form*> forms_;
+    bool managerChoosesFocus_ = false;
 };
 
 // Call inside a catch block: shows the error in flight with the standard error report (or a

@@ -173,7 +173,9 @@ int Form::ShowModal() {
             }
         }
         // The other windows are enabled again before this one hides, so the activation goes
-        // back to the window that had it rather than to another application.
+        // back to the window that had it rather than to another application; and a window
+        // manager that picks the next focus itself picks the application's window.
+        app->ComeNextForFocus();
         if (previousActive != nullptr && IsWindow(previousActive)) SetActiveWindow(previousActive);
         Hide();
     } catch (...) {

@@ -20,4 +20,11 @@ DisabledTaskWindows::~DisabledTaskWindows() {
     }
 }
 
+HWND TopOwnedWindow(HWND owner) {
+    for (HWND window = GetTopWindow(nullptr); window != nullptr; window = GetWindow(window, GW_HWNDNEXT)) {
+        if (GetWindow(window, GW_OWNER) == owner && IsWindowVisible(window) && IsWindowEnabled(window)) return window;
+    }
+    return nullptr;
+}
+
 }  // namespace zelkova

@@ -67,14 +67,6 @@ TfrmMain::TfrmMain(MainServices services) : Form(nullptr), services_(services) {
     SetTrayCallbackMessage(WM_TRAYICON);
     OnShow = [this](Component*) { FormShow(); };
     OnClose = [this](Component*, CloseAction& action) { FormClose(action); };
-    if (Application* app = Application::Instance()) {
-        // The application window hands the focus on to the window that was last active in it,
-        // as when the tray restore makes it the foreground window.
-        app->OnFocus = [app] {
-            HWND popup = GetLastActivePopup(app->Handle());
-            if (popup != app->Handle() && IsWindowVisible(popup) && IsWindowEnabled(popup)) ::SetFocus(popup);
-        };
-    }
     // An error here is reported and ends FormCreate; the window opens all the same.
     try {
         FormCreate();
@@ -88,7 +80,6 @@ TfrmMain::TfrmMain(MainServices services) : Form(nullptr), services_(services) {
 
 TfrmMain::~TfrmMain() {
     if (Application* app = Application::Instance()) {
-        app->OnFocus = nullptr;
         // The application window outlives this window and its icons.
         if (app->Handle() != nullptr) {
             SendMessageA(app->Handle(), WM_SETICON, ICON_BIG, 0);

@@ -43,6 +43,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         zelkova::Application application;
         ComScope com;
         application.SetTitle(zelkova::kAppTitle);
+        // Wine's windows on an X desktop are focused by the window manager, not by the program.
+        application.SetWindowManagerChoosesFocus(zelkova::RunsUnderWine());
 
         zelkova::WinRegistryAccess registry;
         zelkova::WinEditorAutomation editor;

@@ -3,6 +3,7 @@
 // menu's commands.
 #include <gtest/gtest.h>
 
+#include "support/DesktopInput_win.h"
 #include "support/RecordingEditor.h"
 #include "support/ZelkovaDriver_win.h"
 
@@ -90,6 +91,33 @@ TEST_F(Tray, AMinimiseCommandWithLowBitsSetGoesToTheTaskbarInstead) {
     // A click on the taskbar button restores the application window, and the main window with it.
     PostMessageA(application, WM_SYSCOMMAND, SC_RESTORE, 0);
     EXPECT_TRUE(WaitUntil([&] { return Shown(); }));
+}
+
+// The taskbar button, and a window manager's iconify of the program's windows, minimise the
+// application window, not the main window: they went to the taskbar, without an icon.
+TEST_F(Tray, TheApplicationWindowsMinimiseTakesTheSameRoute) {
+    const std::size_t icons = VisibleTrayIcons().size();
+    PostMessageA(application, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return BothHidden(); }));
+    EXPECT_TRUE(IsIconic(application));
+    EXPECT_EQ(GetWindowLongA(application, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+    EXPECT_TRUE(WaitUntil([&] { return VisibleTrayIcons().size() == icons + 1; })) << "one icon added";
+    PostMessageA(app->Main(), kTrayIcon, 0, WM_LBUTTONDOWN);
+    ASSERT_TRUE(WaitUntil([&] { return Shown(); }));
+    ASSERT_TRUE(WaitUntil([&] { return VisibleTrayIcons().size() == icons; }));
+
+    // With lParam 1 it hides without the icon; with a low bit set it goes to the taskbar.
+    PostMessageA(application, WM_SYSCOMMAND, SC_MINIMIZE, 1);
+    ASSERT_TRUE(WaitUntil([&] { return BothHidden(); }));
+    Settle(*app);
+    EXPECT_EQ(VisibleTrayIcons().size(), icons);
+    SendMessageA(app->Main(), kShowMain, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return Shown(); }));
+    PostMessageA(application, WM_SYSCOMMAND, SC_MINIMIZE | 2, 0);
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(application) != FALSE; }));
+    Settle(*app);
+    EXPECT_TRUE(IsWindowVisible(application)) << "the taskbar button stays";
+    EXPECT_EQ(VisibleTrayIcons().size(), icons);
 }
 
 TEST_F(Tray, TheIconsRightButtonOpensTheTrayMenuWhoseItemsRestoreAndExit) {

@@ -4,6 +4,7 @@
 // click, or through Jump from Clipboard.
 #include "platform/WineDetection.h"
 
+#include "support/DesktopInput_win.h"
 #include "support/WineRegistryEditor_win.h"
 #include "support/ZelkovaApp_win.h"
 #include "support/ZelkovaDriver_win.h"
@@ -201,8 +202,7 @@ TEST_F(WineRegistryEditorJump, ValuesIncludingOneWithABlank) {
 TEST_F(WineRegistryEditorJump, MinimisedEditorIsRestoredAndLands) {
     ASSERT_TRUE(JumpLands("HKCU\\Software", "HKEY_CURRENT_USER\\Software"));
     HWND editor = RegistryEditorWindow();
-    ShowWindow(editor, SW_MINIMIZE);
-    ASSERT_TRUE(WaitUntil([&] { return IsIconic(editor) != FALSE; }));
+    ASSERT_TRUE(MinimiseThroughWindowManager(editor));
     EXPECT_TRUE(JumpLands(kUserBase + "\\Key 3.0\\Version", kUserBase + "\\Key 3.0", "Version"));
     EXPECT_FALSE(IsIconic(editor));
 }

@@ -53,6 +53,23 @@ bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds time
     return true;
 }
 
+void PumpUntilPlaced(HWND window) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    RECT last{};
+    GetWindowRect(window, &last);
+    auto still = std::chrono::steady_clock::now();
+    while (std::chrono::steady_clock::now() < deadline &&
+           std::chrono::steady_clock::now() - still < std::chrono::milliseconds(300)) {
+        PumpFor(std::chrono::milliseconds(20));
+        RECT now{};
+        GetWindowRect(window, &now);
+        if (!EqualRect(&now, &last)) {
+            last = now;
+            still = std::chrono::steady_clock::now();
+        }
+    }
+}
+
 void PostAndPump(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     PostMessageA(window, msg, wParam, lParam);
     PumpPending();

@@ -27,6 +27,12 @@ bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds time
 // Processes what is queued now, without waiting.
 void PumpPending();
 
+// Processes messages until the window has stood still on the screen for a moment. A window
+// manager takes a shown window over (into its frame, to its place) after the show, and
+// meanwhile Wine reports the window where the X server has it for the moment: a screen position
+// read before it settles is stale.
+void PumpUntilPlaced(HWND window);
+
 // Posts a message and processes the queue, so it goes through the loop's pre-translation.
 void PostAndPump(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 // Key-down and key-up data for a key message (repeat count 1, scan code of the key).

@@ -1,6 +1,7 @@
 #include "jump/EditorNavigation.h"
 #include "platform/WinEditorAutomation.h"
 
+#include "support/DesktopInput_win.h"
 #include "support/RecordingEditor.h"
 #include "support/WinProcess_win.h"
 
@@ -77,8 +78,7 @@ TEST_F(EditorAutomationTest, ValueJumpTypesTheValueIntoTheListPane) {
 TEST_F(EditorAutomationTest, MinimisedEditorIsRestored) {
     ChildProcess editor = StartStandIn();
     HWND window = FindProcessWindow(editor.Id(), "RegEdit_RegEdit");
-    ShowWindow(window, SW_MINIMIZE);
-    ASSERT_TRUE(WaitUntil([&] { return IsIconic(window) != FALSE; }));
+    ASSERT_TRUE(MinimiseThroughWindowManager(window));
     NavigateRegistryEditor({"HKEY_USERS", "x", ""}, automation);
     // The show is asynchronous: the editor carries it out when it next looks at its queue.
     EXPECT_TRUE(WaitUntil([&] { return !IsIconic(window); }, std::chrono::seconds(5)));

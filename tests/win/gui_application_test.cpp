@@ -1,10 +1,11 @@
 // The application's own loop: running a main form until it closes, and a close whose handler
 // fails (a settings file that cannot be written) being reported with the form left open; the
-// application window's focus.
+// application window's focus and where it hands it on.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
+#include "gui/Edit.h"
 #include "gui/Timer.h"
 #include "support/GuiTesting_win.h"
 
@@ -60,6 +61,26 @@ TEST(ApplicationWindow, TheFocusItReceivesIsOfferedToTheApplication) {
     ShowWindow(app.Handle(), SW_HIDE);
     app.OnFocus = nullptr;
     EXPECT_EQ(offered, 1);
+}
+
+// Made the active window (the tray restore does, and so does a window manager that focuses the
+// application's window), the application window used to keep the focus: typed text went nowhere.
+TEST(ApplicationWindow, HandsTheFocusToItsTopWindowWhichPutsItInTheControlThatHadIt) {
+    Application& app = gui_testing::TestApplication();
+    TestForm lower;
+    TestForm upper;
+    auto& first = Make<Edit>(upper);
+    auto& second = Make<Edit>(upper);
+    first.SetParent(&upper);
+    second.SetParent(&upper);
+    ShowWindow(app.Handle(), SW_SHOWNOACTIVATE);  // as the loop shows it
+    lower.Show();
+    upper.Show();
+    second.SetFocus();
+    SetActiveWindow(app.Handle());
+    EXPECT_EQ(GetActiveWindow(), upper.Handle());
+    EXPECT_EQ(GetFocus(), second.Handle());
+    ShowWindow(app.Handle(), SW_HIDE);
 }
 
 }  // namespace

@@ -170,6 +170,7 @@ protected:
         plainLabel->SetParent(&form);
         plainLabel->SetBounds(150, 40, 60, 13);
         form.Show();
+        gui_testing::PumpUntilPlaced(form.Handle());
     }
     static void RightClick(HWND window, int x, int y) {
         PostAndPump(window, WM_RBUTTONDOWN, MK_RBUTTON, PointData(x, y));

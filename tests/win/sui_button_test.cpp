@@ -360,6 +360,7 @@ TEST_F(ButtonTest, TheRealPointerLeavingAndComingBackWhileHeld) {
     button->OnMouseEnter = [&](Component*) { ++enters; };
     button->OnMouseExit = [&](Component*) { ++exits; };
     Show();
+    gui_testing::PumpUntilPlaced(form.Handle());
     SetForegroundWindow(form.Handle());
     POINT inside{20, 12};
     ClientToScreen(Window(), &inside);
