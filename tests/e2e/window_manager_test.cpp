@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
 
 #include "support/DesktopInput_win.h"
 #include "support/ZelkovaDriver_win.h"
@@ -42,12 +44,36 @@ protected:
         ASSERT_TRUE(ClickOn(app->JumpField()));
         ASSERT_TRUE(FocusIsInJumpField());
     }
-    // The main window active with the focus in the field, and the manager's keyboard focus on it.
-    bool FocusIsInJumpField() const {
-        return WaitUntil([&] {
-            return GetForegroundWindow() == app->Main() && FocusOf(app->Main()) == app->JumpField() &&
-                   FocusedXWindow() == XWindowOf(app->Main());
-        });
+    // The main window active with the focus in the field, and the manager's keyboard focus on it;
+    // when not, where each of the three was at the end.
+    ::testing::AssertionResult FocusIsInJumpField() const {
+        HWND foreground = nullptr, focus = nullptr;
+        unsigned long x = 0;
+        if (WaitUntil([&] {
+                foreground = GetForegroundWindow();
+                focus = FocusOf(app->Main());
+                x = FocusedXWindow();
+                return foreground == app->Main() && focus == app->JumpField() && x == XWindowOf(app->Main());
+            })) {
+            return ::testing::AssertionSuccess();
+        }
+        return ::testing::AssertionFailure() << "foreground " << Described(foreground) << ", focus "
+                                             << Described(focus) << ", X focus " << DescribedX(x);
+    }
+    std::string Described(HWND window) const {
+        if (window == nullptr) return "none";
+        if (window == app->Main()) return "the main window";
+        if (window == app->JumpField()) return "the jump field";
+        if (window == application) return "the application window";
+        if (window == otherWindow) return "the other program";
+        return ClassName(window) + " \"" + WindowText(window) + "\"";
+    }
+    std::string DescribedX(unsigned long x) const {
+        for (HWND window : {app->Main(), application, otherWindow})
+            if (x != 0 && x == XWindowOf(window)) return Described(window);
+        char id[32];
+        std::snprintf(id, sizeof id, "0x%lx", x);
+        return std::string("X window ") + id;
     }
     // Typed from the keyboard: it reaches the field only if the window the manager focused is ours.
     bool TypedTextArrives(const std::string& text) {
