@@ -32,11 +32,16 @@ inline constexpr std::uint64_t kNoOutputLimit = std::numeric_limits<std::uint64_
 InflateStatus Inflate(InflateSource& source, ByteSink& sink,
                       std::uint64_t outputLimit = kNoOutputLimit);
 
-// Reads a byte range of a file as a stream.
+// Reads the bytes of a file from offset up to end (or the file's end, if that comes first) as a
+// stream.
 class FileRangeSource final : public InflateSource {
 public:
-    FileRangeSource(RandomAccessFile& file, std::uint64_t offset) : file_(file), offset_(offset) {}
+    FileRangeSource(RandomAccessFile& file, std::uint64_t offset, std::uint64_t end)
+        : file_(file), offset_(offset), end_(end) {}
     std::size_t Read(std::span<std::uint8_t> buffer) override {
+        if (offset_ >= end_) return 0;
+        const std::uint64_t left = end_ - offset_;
+        if (buffer.size() > left) buffer = buffer.first(static_cast<std::size_t>(left));
         const std::size_t n = file_.ReadAt(offset_, buffer);
         offset_ += n;
         return n;
@@ -45,6 +50,7 @@ public:
 private:
     RandomAccessFile& file_;
     std::uint64_t offset_;
+    const std::uint64_t end_;
 };
 
 // Decodes bytes held in memory straight into `output`, whose contents are replaced and whose
