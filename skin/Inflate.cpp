@@ -180,6 +180,8 @@ private:
     }
     bool RefillSlowly();
     bool Need(unsigned count) { return bitCount_ >= count || Refill(); }
+    // Whether any padding byte has been consumed: the stream then runs past the input.
+    bool ConsumedPadding() const { return bitCount_ < padBytes_ * 8; }
     std::uint32_t Peek(unsigned count) const {
         return static_cast<std::uint32_t>(bits_ & ((std::uint64_t{1} << count) - 1));
     }
@@ -301,7 +303,7 @@ InflateStatus Inflater::MakeRoom() {
 
 InflateStatus Inflater::FinishOutput() {
     // Consuming padding means the final block ended past the real input.
-    if (bitCount_ < padBytes_ * 8) return InflateStatus::Malformed;
+    if (ConsumedPadding()) return InflateStatus::Malformed;
     if (flushed_ + outPos_ > limit_) return InflateStatus::OutputLimit;
     if (vector_ != nullptr) return InflateStatus::Done;
     if (outPos_ > 0 && !sink_->Write(std::span<const std::uint8_t>(out_, outPos_)))
@@ -317,7 +319,7 @@ InflateStatus Inflater::StoredBlock() {
     // The one's complement that follows the length is not checked: stored files may rely on it.
     std::size_t length = Take(16);
     Drop(16);
-    if (bitCount_ < padBytes_ * 8) return InflateStatus::Malformed;
+    if (ConsumedPadding()) return InflateStatus::Malformed;
     // Whole bytes still in the bit buffer come first; padding among them means truncation.
     while (length > 0 && bitCount_ >= 8) {
         if (bitCount_ / 8 <= padBytes_) return InflateStatus::Malformed;
@@ -533,6 +535,8 @@ InflateStatus Inflater::CarefulSymbol(LiteralTree& literal, DistanceTreeT& dista
     if (EntryCodeLength(entry) == 0) entry = ResolveLongCode(literal, bits_, literalMask);
     if (entry == kNoCodeEntry) return InflateStatus::Malformed;
     Drop(EntryCodeLength(entry));
+    // A code that reaches into the padding past the input is not part of the stream.
+    if (ConsumedPadding()) return InflateStatus::Malformed;
     const std::uint32_t symbol = EntrySymbol(entry);
     if (symbol < 256) {
         out_[outPos_++] = static_cast<std::uint8_t>(symbol);
@@ -551,7 +555,7 @@ InflateStatus Inflater::CarefulSymbol(LiteralTree& literal, DistanceTreeT& dista
     const std::uint32_t distanceSymbol = EntrySymbol(distanceEntry);
     if (distanceSymbol >= kDistanceBase.size()) return InflateStatus::Malformed;
     const std::size_t dist = kDistanceBase[distanceSymbol] + Take(EntryExtraBits(distanceEntry));
-    if (dist > outPos_) return InflateStatus::Malformed;
+    if (ConsumedPadding() || dist > outPos_) return InflateStatus::Malformed;
     CopyMatch(out_ + outPos_, dist, length);
     outPos_ += length;
     return kGoOn;

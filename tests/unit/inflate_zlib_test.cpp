@@ -118,6 +118,24 @@ TEST(InflateAgainstZlib, DecodesStreamsFlushedEveryFewBytes) {
     }
 }
 
+// A stream cut short gives no more than zlib makes of it: only bytes whose codes lie wholly
+// within the input, none decoded from what lies past it.
+TEST(InflateAgainstZlib, CutStreamsGiveOnlyTheBytesTheirCodesHold) {
+    for (Kind kind : {Kind::Text, Kind::Bitmap, Kind::Runs}) {
+        const std::vector<std::uint8_t> data = MakeData(kind, 3000, 11);
+        const std::vector<std::uint8_t> stream = testing::ZlibRawDeflate(data, 6);
+        for (std::size_t cut = 0; cut < stream.size(); ++cut) {
+            const std::span<const std::uint8_t> prefix(stream.data(), cut);
+            std::vector<std::uint8_t> zlib;
+            ASSERT_FALSE(testing::ZlibRawInflate(prefix, data.size(), nullptr, &zlib).has_value());
+            std::vector<std::uint8_t> out;
+            ASSERT_EQ(InflateToVector(prefix, out), InflateStatus::Malformed) << cut;
+            ASSERT_LE(out.size(), zlib.size()) << "kind " << static_cast<int>(kind) << " cut " << cut;
+            ASSERT_TRUE(std::equal(out.begin(), out.end(), zlib.begin())) << cut;
+        }
+    }
+}
+
 // A damaged stream must give exactly zlib's output, or a clean failure. We decode where zlib
 // only differs by checking the stored-length complement, which we keep unchecked.
 TEST(InflateAgainstZlib, DamagedStreamsFailCleanlyOrMatchZlib) {
