@@ -27,10 +27,16 @@ enum class InflateStatus : std::uint8_t {
 
 inline constexpr std::uint64_t kNoOutputLimit = std::numeric_limits<std::uint64_t>::max();
 
+// Which build of the decoder's inner loop runs: the best the processor allows, or the one for
+// any processor (so that tests and benchmarks can hold the two side by side). Both give the
+// same result.
+enum class InflateLoop : std::uint8_t { Best, Portable };
+
 // Decodes one stream. Nothing beyond outputLimit bytes is ever written; on any status but Done
 // the sink may hold a prefix of the output.
 InflateStatus Inflate(InflateSource& source, ByteSink& sink,
-                      std::uint64_t outputLimit = kNoOutputLimit);
+                      std::uint64_t outputLimit = kNoOutputLimit,
+                      InflateLoop loop = InflateLoop::Best);
 
 // Reads the bytes of a file from offset up to end (or the file's end, if that comes first) as a
 // stream.
@@ -57,6 +63,7 @@ private:
 // size and capacity are reused as room to decode into.
 InflateStatus InflateToVector(std::span<const std::uint8_t> compressed,
                               std::vector<std::uint8_t>& output,
-                              std::uint64_t outputLimit = kNoOutputLimit);
+                              std::uint64_t outputLimit = kNoOutputLimit,
+                              InflateLoop loop = InflateLoop::Best);
 
 }  // namespace zelkova
