@@ -1,7 +1,8 @@
 // Our Deflate decoder beside zlib's inflate and libdeflate's decompressor on the same streams,
 // decoding to memory (all three, each given the exact output size) and to a file (ours and
-// zlib). Prints MB/s of output for each and our speed as a ratio of the others' (medians when
-// run with --benchmark_repetitions).
+// zlib). Ours runs twice to memory: with the inner loop the processor allows best (as the
+// program does) and with the one for any processor ("portable"). Prints MB/s of output for each
+// and our speeds as ratios of the others' (medians when run with --benchmark_repetitions).
 //
 // Streams: synthetic text and noisy pixel rows, and files found on this machine (licence texts,
 // a PE and an ELF program, a photograph and a diagram decoded to pixels), up to 4 MB, written by
@@ -274,15 +275,18 @@ constexpr Level kLevels[] = {
 
 std::vector<Recipe> Recipes() {
     const DataSource text = Cached(TextLike);
-    const DataSource licences = Cached([] { return ConcatenatedFolder("/usr/share/common-licenses"); });
+    const DataSource licences =
+        Cached([] { return ConcatenatedFolder("/usr/share/common-licenses"); });
     const DataSource dll = Cached([] {
         return FirstFile({"/usr/lib/gcc/x86_64-w64-mingw32/12-posix/libstdc++-6.dll",
                           "/usr/lib/gcc/x86_64-w64-mingw32/12-win32/libstdc++-6.dll"});
     });
-    const DataSource elf = Cached([] { return FirstFile({"/usr/bin/cmake", "/usr/bin/gdb", "/usr/bin/bash"}); });
+    const DataSource elf = Cached([] {
+        return FirstFile({"/usr/bin/cmake", "/usr/bin/gdb", "/usr/bin/bash"});
+    });
     const DataSource photo = Cached([] {
-        return JpegPixels({"/root/.rustup/toolchains/stable-x86_64-unknown-linux-gnu/share/doc/rust/"
-                           "html/embedded-book/assets/f3.jpg"});
+        return JpegPixels({"/root/.rustup/toolchains/stable-x86_64-unknown-linux-gnu/share/doc/"
+                           "rust/html/embedded-book/assets/f3.jpg"});
     });
     const DataSource diagram = Cached([] {
         return JpegPixels({"/usr/lib/google-cloud-sdk/platform/gsutil/third_party/pyparsing/docs/"
@@ -310,12 +314,13 @@ std::vector<Recipe> Recipes() {
     const auto add = [&](const std::string& name, const DataSource& source, bool wholeFile) {
         for (const Level& level : kLevels) {
             // Decoding to a file is measured where it always was: whole files, zlib 6 and 9.
-            const bool toFile =
-                wholeFile && (std::string_view(level.name) == "z6" || std::string_view(level.name) == "z9");
+            const bool toFile = wholeFile && (std::string_view(level.name) == "z6" ||
+                                              std::string_view(level.name) == "z9");
             recipes.push_back({name + "/" + level.name, [=] {
                                    const Bytes& data = source();
                                    if (data.empty()) return Sample{};
-                                   return Sample{name + "/" + level.name, data, level.deflate(data), toFile};
+                                   return Sample{name + "/" + level.name, data, level.deflate(data),
+                                                 toFile};
                                }});
         }
     };
@@ -323,9 +328,10 @@ std::vector<Recipe> Recipes() {
     for (const auto& [name, source] : small) add(name, source, false);
     recipes.push_back({"zlib-flush-every-64", [text] {
                            const std::span<const std::uint8_t> head(text().data(), 1 << 20);
-                           return Sample{"zlib-flush-every-64",
-                                         {head.begin(), head.end()},
-                                         zelkova::testing::ZlibFlushedEvery(head, 64, Z_FULL_FLUSH)};
+                           return Sample{
+                               "zlib-flush-every-64",
+                               {head.begin(), head.end()},
+                               zelkova::testing::ZlibFlushedEvery(head, 64, Z_FULL_FLUSH)};
                        }});
     recipes.push_back({"tiny-blocks-15-bit-codes", [] {
                            Stream hostile = TinyBlocksWithLongCodes(20000);
@@ -359,8 +365,10 @@ std::string TempOutput() {
 
 // Each decoder to memory, given the exact output size. `out` is kept between calls, as a caller
 // decoding entry after entry would keep its buffer.
-bool OursOnce(const Sample& sample, Bytes& out) {
-    return zelkova::InflateToVector(sample.stream, out, sample.original.size()) == InflateStatus::Done;
+bool OursOnce(const Sample& sample, Bytes& out,
+              zelkova::InflateLoop loop = zelkova::InflateLoop::Best) {
+    return zelkova::InflateToVector(sample.stream, out, sample.original.size(), loop) ==
+           InflateStatus::Done;
 }
 
 // zlib's inflate with the whole output buffer given at once: its fastest path.
@@ -379,15 +387,16 @@ bool LibdeflateOnce(const Sample& sample, libdeflate_decompressor* decompressor,
                                          out.data(), out.size(), nullptr) == LIBDEFLATE_SUCCESS;
 }
 
-using Decompressor = std::unique_ptr<libdeflate_decompressor, decltype(&libdeflate_free_decompressor)>;
+using Decompressor =
+    std::unique_ptr<libdeflate_decompressor, decltype(&libdeflate_free_decompressor)>;
 Decompressor NewDecompressor() {
     return {libdeflate_alloc_decompressor(), &libdeflate_free_decompressor};
 }
 
-void OursToMemory(benchmark::State& state, const Sample* sample) {
+void OursToMemory(benchmark::State& state, const Sample* sample, zelkova::InflateLoop loop) {
     Bytes out;
     for (auto _ : state) {
-        if (!OursOnce(*sample, out)) state.SkipWithError("decode failed");
+        if (!OursOnce(*sample, out, loop)) state.SkipWithError("decode failed");
         benchmark::DoNotOptimize(out.data());
     }
     if (out != sample->original) state.SkipWithError("wrong output");
@@ -413,7 +422,8 @@ void LibdeflateToMemory(benchmark::State& state, const Sample* sample) {
     Bytes out(sample->original.size());
     const Decompressor decompressor = NewDecompressor();
     for (auto _ : state) {
-        if (!LibdeflateOnce(*sample, decompressor.get(), out)) state.SkipWithError("libdeflate failed");
+        if (!LibdeflateOnce(*sample, decompressor.get(), out))
+            state.SkipWithError("libdeflate failed");
         benchmark::DoNotOptimize(out.data());
     }
     if (out != sample->original) state.SkipWithError("wrong output");
@@ -501,23 +511,24 @@ public:
             const auto found = speeds.find(name);
             return found == speeds.end() ? 0.0 : found->second;
         };
-        std::printf("\n%-40s %9s %9s %9s %7s %7s\n", "target / stream", "ours", "zlib",
-                    "libdefl.", "/zlib", "/libdefl");
-        std::printf("%-40s %9s %9s %9s\n", "", "MB/s", "MB/s", "MB/s");
+        std::printf("\n%-36s %8s %8s %8s %8s %7s %7s %7s\n", "target / stream", "ours", "portabl.",
+                    "zlib", "libdefl.", "/zlib", "/libdefl", "p/libd.");
+        std::printf("%-36s %8s %8s %8s %8s\n", "", "MB/s", "MB/s", "MB/s", "MB/s");
+        const auto print = [](double value, double scale, const char* format, int width) {
+            if (value > 0) std::printf(format, width, value * scale);
+            else std::printf(" %*s", width, "-");
+        };
         for (const auto& [name, ours] : speeds) {
             if (name.rfind("ours/", 0) != 0) continue;
             const std::string rest = name.substr(5);
+            const double portable = speedOf("portable/" + rest);
             const double zlib = speedOf("zlib/" + rest);
             const double libdeflate = speedOf("libdeflate/" + rest);
-            std::printf("%-40s %9.1f", rest.c_str(), ours / 1e6);
-            for (double other : {zlib, libdeflate}) {
-                if (other > 0) std::printf(" %9.1f", other / 1e6);
-                else std::printf(" %9s", "-");
-            }
-            for (double other : {zlib, libdeflate}) {
-                if (other > 0) std::printf(" %7.2f", ours / other);
-                else std::printf(" %7s", "-");
-            }
+            std::printf("%-36s", rest.c_str());
+            for (double speed : {ours, portable, zlib, libdeflate}) print(speed, 1e-6, " %*.1f", 8);
+            print(zlib > 0 ? ours / zlib : 0, 1, " %*.2f", 7);
+            print(libdeflate > 0 ? ours / libdeflate : 0, 1, " %*.2f", 7);
+            print(libdeflate > 0 ? portable / libdeflate : 0, 1, " %*.2f", 7);
             std::printf("\n");
         }
     }
@@ -540,6 +551,7 @@ int CountInstructions(const std::string& filter) {
         Bytes theirs(sample.original.size());
         const std::pair<const char*, std::function<bool()>> decoders[] = {
             {"ours", [&] { return OursOnce(sample, ours); }},
+            {"portable", [&] { return OursOnce(sample, ours, zelkova::InflateLoop::Portable); }},
             {"zlib", [&] { return ZlibOnce(sample, z, theirs); }},
             {"libdeflate", [&] { return LibdeflateOnce(sample, decompressor.get(), theirs); }},
         };
@@ -550,14 +562,15 @@ int CountInstructions(const std::string& filter) {
             CALLGRIND_TOGGLE_COLLECT;
             const std::string label = std::string(name) + "/" + sample.name;
             CALLGRIND_DUMP_STATS_AT(label.c_str());
-            if (!ok || (name == std::string_view("ours") ? ours : theirs) != sample.original) {
+            const bool isOurs = name[0] == 'o' || name[0] == 'p';
+            if (!ok || (isOurs ? ours : theirs) != sample.original) {
                 std::fprintf(stderr, "%s: wrong output\n", label.c_str());
                 ++failures;
             }
         }
     }
     inflateEnd(&z);
-    std::printf("%zu streams decoded by 3 decoders, %d failed\n", samples.size(), failures);
+    std::printf("%zu streams decoded by 4 decoders, %d failed\n", samples.size(), failures);
     return failures == 0 ? 0 : 1;
 }
 
@@ -572,10 +585,13 @@ int main(int argc, char** argv) {
     }
     static const std::vector<Sample> samples = MakeSamples("");
     for (const Sample& sample : samples) {
-        benchmark::RegisterBenchmark(("ours/memory/" + sample.name).c_str(), OursToMemory, &sample);
+        benchmark::RegisterBenchmark(("ours/memory/" + sample.name).c_str(), OursToMemory, &sample,
+                                     zelkova::InflateLoop::Best);
+        benchmark::RegisterBenchmark(("portable/memory/" + sample.name).c_str(), OursToMemory,
+                                     &sample, zelkova::InflateLoop::Portable);
         benchmark::RegisterBenchmark(("zlib/memory/" + sample.name).c_str(), ZlibToMemory, &sample);
-        benchmark::RegisterBenchmark(("libdeflate/memory/" + sample.name).c_str(), LibdeflateToMemory,
-                                     &sample);
+        benchmark::RegisterBenchmark(("libdeflate/memory/" + sample.name).c_str(),
+                                     LibdeflateToMemory, &sample);
         if (!sample.toFile) continue;
         benchmark::RegisterBenchmark(("ours/file/" + sample.name).c_str(), OursToFile, &sample);
         benchmark::RegisterBenchmark(("zlib/file/" + sample.name).c_str(), ZlibToFile, &sample);
