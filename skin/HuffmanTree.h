@@ -148,6 +148,8 @@ struct THuffmanTree {
     // not form an acceptable code set.
     constexpr bool Build(std::span<const std::uint8_t> lengths, CodeKind kind,
                          int maxTableBits = MaxBits) {
+        const std::span<const std::uint32_t> symbolEntries = SymbolEntries(kind);
+        if (lengths.size() > symbolEntries.size()) return false;
         count = {};
         for (std::uint8_t len : lengths) {
             if (len > MaxBits) return false;
@@ -179,7 +181,6 @@ struct THuffmanTree {
             code = (code + count[len]) << 1;
             index = static_cast<std::uint16_t>(index + count[len]);
         }
-        const std::span<const std::uint32_t> symbolEntries = SymbolEntries(kind);
         std::array<std::uint16_t, MaxBits + 1> next = firstIndex;
         for (std::size_t symbol = 0; symbol < lengths.size(); ++symbol) {
             const std::uint32_t len = lengths[symbol];

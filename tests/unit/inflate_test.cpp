@@ -101,6 +101,10 @@ TEST(HuffmanTree, RefusesOverSubscribedAndMostIncompleteSets) {
     const std::uint8_t none[] = {0, 0, 0};
     EXPECT_TRUE(tree.Build(none, CodeKind::Distance));
     EXPECT_EQ(EntryCodeLength(tree.table[0]), 0u);
+    // A complete set, but of more symbols than the code-length alphabet has.
+    const std::uint8_t tooMany[20] = {4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 5, 5, 5, 5, 5, 5, 5, 5};
+    EXPECT_TRUE(tree.Build(tooMany, CodeKind::LiteralLength));
+    EXPECT_FALSE(tree.Build(tooMany, CodeKind::CodeLengths));
 }
 
 // A complete code whose longest codes are 15 bits: lengths 1-13 for 'a'-'m', 14 for the match
