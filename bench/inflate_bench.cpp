@@ -1,14 +1,29 @@
-// Our Deflate decoder beside zlib's inflate on the same streams, decoding to memory and to a
-// file. Prints MB/s of output for both and our speed as a ratio of zlib's (medians when run with
-// --benchmark_repetitions).
+// Our Deflate decoder beside zlib's inflate and libdeflate's decompressor on the same streams,
+// decoding to memory (all three, each given the exact output size) and to a file (ours and
+// zlib). Ours runs twice to memory: with the inner loop the processor allows best (as the
+// program does) and with the one for any processor ("portable"). Prints MB/s of output for each
+// and our speeds as ratios of the others' (medians when run with --benchmark_repetitions).
 //
-// Streams: synthetic text and noisy pixel rows; files found on this machine (licence texts, a PE
-// and an ELF program, a photograph and a diagram decoded to pixels) at levels 6 and 9; and
+// Streams: synthetic text and noisy pixel rows, and files found on this machine (licence texts,
+// a PE and an ELF program, a photograph and a diagram decoded to pixels), up to 4 MB, written by
+// zlib at levels 1, 6 and 9 and by libdeflate at level 12; the same data in pieces of 4, 16 and
+// 64 KB from the middle, and one 35 KB licence text whole, as small as the entries of a skin; and
 // streams of tiny dynamic blocks, as zlib writes them when flushed often and as a hostile writer
-// would, each block with 15-bit codes. A missing file only drops its stream.
+// would, each block with 15-bit codes. A missing file only drops its streams.
+//
+// With --instructions[=REGEX] it decodes each matching stream once more by each decoder with
+// callgrind's collection on and dumps the count under the decoder's and stream's name, for
+// tools/inflate-instructions; outside valgrind that mode only decodes.
 #include <benchmark/benchmark.h>
 #include <jpeglib.h>
+#include <libdeflate.h>
 #include <zlib.h>
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#else
+#define CALLGRIND_TOGGLE_COLLECT
+#define CALLGRIND_DUMP_STATS_AT(name) static_cast<void>(name)
+#endif
 
 #include <algorithm>
 #include <csetjmp>
@@ -16,12 +31,16 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <functional>
+#include <memory>
 #include <random>
+#include <regex>
 #include <string>
 
 #include "skin/Inflate.h"
 #include "base/StdioFileSystem.h"
 #include "support/DeflateWriter.h"
+#include "support/Libdeflate.h"
 #include "support/ZlibDeflate.h"
 
 namespace {
@@ -215,43 +234,127 @@ struct Sample {
     std::string name;
     Bytes original;
     Bytes stream;
+    bool toFile = false;  // also decoded to a file
 };
 
-const std::vector<Sample>& Samples() {
-    static const std::vector<Sample> samples = [] {
-        const std::pair<std::string, Bytes> sources[] = {
-            {"synthetic-text", TextLike()},
-            {"synthetic-noisy-pixels", BitmapLike()},
-            {"licence-texts", ConcatenatedFolder("/usr/share/common-licenses")},
-            {"pe-dll", FirstFile({"/usr/lib/gcc/x86_64-w64-mingw32/12-posix/libstdc++-6.dll",
-                                  "/usr/lib/gcc/x86_64-w64-mingw32/12-win32/libstdc++-6.dll"})},
-            {"elf-program", FirstFile({"/usr/bin/cmake", "/usr/bin/gdb", "/usr/bin/bash"})},
-            {"photo-pixels",
-             JpegPixels({"/root/.rustup/toolchains/stable-x86_64-unknown-linux-gnu/share/doc/rust/"
-                         "html/embedded-book/assets/f3.jpg"})},
-            {"diagram-pixels",
-             JpegPixels({"/usr/lib/google-cloud-sdk/platform/gsutil/third_party/pyparsing/docs/"
-                         "_static/pyparsingClassDiagram_3.0.9.jpg"})},
-        };
-        std::vector<Sample> s;
-        for (const auto& [name, data] : sources) {
-            if (data.empty()) {
-                std::fprintf(stderr, "no data for %s: skipped\n", name.c_str());
-                continue;
-            }
-            for (int level : {6, 9})
-                s.push_back({name + "/" + std::to_string(level), data,
-                             zelkova::testing::ZlibRawDeflate(data, level)});
+// A stream not yet made: making them all takes seconds, and under valgrind minutes.
+struct Recipe {
+    std::string name;
+    std::function<Sample()> make;
+};
+
+// The data a stream is made from, read or generated once.
+using DataSource = std::function<const Bytes&()>;
+DataSource Cached(std::function<Bytes()> make) {
+    auto cache = std::make_shared<std::optional<Bytes>>();
+    return [cache, make = std::move(make)]() -> const Bytes& {
+        if (!*cache) *cache = make();
+        return **cache;
+    };
+}
+
+// `size` bytes from the middle of data, or nothing when data is shorter.
+Bytes Piece(const Bytes& data, std::size_t size) {
+    if (data.size() < size) return {};
+    const std::size_t from = (data.size() - size) / 2;
+    return Bytes(data.begin() + static_cast<std::ptrdiff_t>(from),
+                 data.begin() + static_cast<std::ptrdiff_t>(from + size));
+}
+
+struct Level {
+    const char* name;
+    Bytes (*deflate)(std::span<const std::uint8_t>);
+};
+constexpr Level kLevels[] = {
+    {"z1", [](std::span<const std::uint8_t> d) { return zelkova::testing::ZlibRawDeflate(d, 1); }},
+    {"z6", [](std::span<const std::uint8_t> d) { return zelkova::testing::ZlibRawDeflate(d, 6); }},
+    {"z9", [](std::span<const std::uint8_t> d) { return zelkova::testing::ZlibRawDeflate(d, 9); }},
+    {"ld12",
+     [](std::span<const std::uint8_t> d) { return zelkova::testing::LibdeflateRawDeflate(d, 12); }},
+};
+
+std::vector<Recipe> Recipes() {
+    const DataSource text = Cached(TextLike);
+    const DataSource licences =
+        Cached([] { return ConcatenatedFolder("/usr/share/common-licenses"); });
+    const DataSource dll = Cached([] {
+        return FirstFile({"/usr/lib/gcc/x86_64-w64-mingw32/12-posix/libstdc++-6.dll",
+                          "/usr/lib/gcc/x86_64-w64-mingw32/12-win32/libstdc++-6.dll"});
+    });
+    const DataSource elf = Cached([] {
+        return FirstFile({"/usr/bin/cmake", "/usr/bin/gdb", "/usr/bin/bash"});
+    });
+    const DataSource photo = Cached([] {
+        return JpegPixels({"/root/.rustup/toolchains/stable-x86_64-unknown-linux-gnu/share/doc/"
+                           "rust/html/embedded-book/assets/f3.jpg"});
+    });
+    const DataSource diagram = Cached([] {
+        return JpegPixels({"/usr/lib/google-cloud-sdk/platform/gsutil/third_party/pyparsing/docs/"
+                           "_static/pyparsingClassDiagram_3.0.9.jpg"});
+    });
+    const std::pair<std::string, DataSource> whole[] = {
+        {"synthetic-text", text},
+        {"synthetic-noisy-pixels", Cached(BitmapLike)},
+        {"licence-texts", licences},
+        {"pe-dll", dll},
+        {"elf-program", elf},
+        {"photo-pixels", photo},
+        {"diagram-pixels", diagram},
+    };
+    std::vector<std::pair<std::string, DataSource>> small = {
+        {"gpl3-text-35k", Cached([] { return ReadFile("/usr/share/common-licenses/GPL-3"); })}};
+    for (const auto& [name, source] : {std::pair{"licence-texts", licences}, {"pe-dll", dll},
+                                       {"elf-program", elf}, {"photo-pixels", photo}}) {
+        for (std::size_t kb : {4, 16, 64})
+            small.push_back({std::string(name) + "-" + std::to_string(kb) + "k",
+                             Cached([source = source, kb] { return Piece(source(), kb * 1024); })});
+    }
+
+    std::vector<Recipe> recipes;
+    const auto add = [&](const std::string& name, const DataSource& source, bool wholeFile) {
+        for (const Level& level : kLevels) {
+            // Decoding to a file is measured where it always was: whole files, zlib 6 and 9.
+            const bool toFile = wholeFile && (std::string_view(level.name) == "z6" ||
+                                              std::string_view(level.name) == "z9");
+            recipes.push_back({name + "/" + level.name, [=] {
+                                   const Bytes& data = source();
+                                   if (data.empty()) return Sample{};
+                                   return Sample{name + "/" + level.name, data, level.deflate(data),
+                                                 toFile};
+                               }});
         }
-        const Bytes text = TextLike();
-        const std::span<const std::uint8_t> head(text.data(), 1 << 20);
-        s.push_back(
-            {"zlib-flush-every-64", {head.begin(), head.end()}, zelkova::testing::ZlibFlushedEvery(head, 64, Z_FULL_FLUSH)});
-        Stream hostile = TinyBlocksWithLongCodes(20000);
-        s.push_back(
-            {"tiny-blocks-15-bit-codes", std::move(hostile.original), std::move(hostile.stream)});
-        return s;
-    }();
+    };
+    for (const auto& [name, source] : whole) add(name, source, true);
+    for (const auto& [name, source] : small) add(name, source, false);
+    recipes.push_back({"zlib-flush-every-64", [text] {
+                           const std::span<const std::uint8_t> head(text().data(), 1 << 20);
+                           return Sample{
+                               "zlib-flush-every-64",
+                               {head.begin(), head.end()},
+                               zelkova::testing::ZlibFlushedEvery(head, 64, Z_FULL_FLUSH)};
+                       }});
+    recipes.push_back({"tiny-blocks-15-bit-codes", [] {
+                           Stream hostile = TinyBlocksWithLongCodes(20000);
+                           return Sample{"tiny-blocks-15-bit-codes", std::move(hostile.original),
+                                         std::move(hostile.stream)};
+                       }});
+    return recipes;
+}
+
+// The samples whose names match the filter (all when it is empty), in the recipes' order.
+std::vector<Sample> MakeSamples(const std::string& filter) {
+    const std::regex pattern(filter);
+    std::vector<Sample> samples;
+    std::vector<std::string> skipped;
+    for (const Recipe& recipe : Recipes()) {
+        if (!filter.empty() && !std::regex_search(recipe.name, pattern)) continue;
+        Sample sample = recipe.make();
+        if (sample.original.empty()) {
+            std::fprintf(stderr, "no data for %s: skipped\n", recipe.name.c_str());
+            continue;
+        }
+        samples.push_back(std::move(sample));
+    }
     return samples;
 }
 
@@ -260,12 +363,40 @@ std::string TempOutput() {
            "/zelkova-inflate-bench.out";
 }
 
-void OursToMemory(benchmark::State& state, const Sample* sample) {
+// Each decoder to memory, given the exact output size. `out` is kept between calls, as a caller
+// decoding entry after entry would keep its buffer.
+bool OursOnce(const Sample& sample, Bytes& out,
+              zelkova::InflateLoop loop = zelkova::InflateLoop::Best) {
+    return zelkova::InflateToVector(sample.stream, out, sample.original.size(), loop) ==
+           InflateStatus::Done;
+}
+
+// zlib's inflate with the whole output buffer given at once: its fastest path.
+bool ZlibOnce(const Sample& sample, z_stream& z, Bytes& out) {
+    inflateReset(&z);
+    z.next_in = const_cast<Bytef*>(sample.stream.data());
+    z.avail_in = static_cast<uInt>(sample.stream.size());
+    z.next_out = out.data();
+    z.avail_out = static_cast<uInt>(out.size());
+    return inflate(&z, Z_FINISH) == Z_STREAM_END;
+}
+
+// libdeflate's one call for a whole buffer, asked to fill exactly the output size.
+bool LibdeflateOnce(const Sample& sample, libdeflate_decompressor* decompressor, Bytes& out) {
+    return libdeflate_deflate_decompress(decompressor, sample.stream.data(), sample.stream.size(),
+                                         out.data(), out.size(), nullptr) == LIBDEFLATE_SUCCESS;
+}
+
+using Decompressor =
+    std::unique_ptr<libdeflate_decompressor, decltype(&libdeflate_free_decompressor)>;
+Decompressor NewDecompressor() {
+    return {libdeflate_alloc_decompressor(), &libdeflate_free_decompressor};
+}
+
+void OursToMemory(benchmark::State& state, const Sample* sample, zelkova::InflateLoop loop) {
     Bytes out;
     for (auto _ : state) {
-        if (zelkova::InflateToVector(sample->stream, out, sample->original.size()) !=
-            InflateStatus::Done)
-            state.SkipWithError("decode failed");
+        if (!OursOnce(*sample, out, loop)) state.SkipWithError("decode failed");
         benchmark::DoNotOptimize(out.data());
     }
     if (out != sample->original) state.SkipWithError("wrong output");
@@ -273,21 +404,28 @@ void OursToMemory(benchmark::State& state, const Sample* sample) {
         static_cast<std::int64_t>(state.iterations() * sample->original.size()));
 }
 
-// zlib's inflate with the whole output buffer given at once: its fastest path.
 void ZlibToMemory(benchmark::State& state, const Sample* sample) {
     Bytes out(sample->original.size());
     z_stream z{};
     inflateInit2(&z, -15);
     for (auto _ : state) {
-        inflateReset(&z);
-        z.next_in = const_cast<Bytef*>(sample->stream.data());
-        z.avail_in = static_cast<uInt>(sample->stream.size());
-        z.next_out = out.data();
-        z.avail_out = static_cast<uInt>(out.size());
-        if (inflate(&z, Z_FINISH) != Z_STREAM_END) state.SkipWithError("zlib failed");
+        if (!ZlibOnce(*sample, z, out)) state.SkipWithError("zlib failed");
         benchmark::DoNotOptimize(out.data());
     }
     inflateEnd(&z);
+    if (out != sample->original) state.SkipWithError("wrong output");
+    state.SetBytesProcessed(
+        static_cast<std::int64_t>(state.iterations() * sample->original.size()));
+}
+
+void LibdeflateToMemory(benchmark::State& state, const Sample* sample) {
+    Bytes out(sample->original.size());
+    const Decompressor decompressor = NewDecompressor();
+    for (auto _ : state) {
+        if (!LibdeflateOnce(*sample, decompressor.get(), out))
+            state.SkipWithError("libdeflate failed");
+        benchmark::DoNotOptimize(out.data());
+    }
     if (out != sample->original) state.SkipWithError("wrong output");
     state.SetBytesProcessed(
         static_cast<std::int64_t>(state.iterations() * sample->original.size()));
@@ -349,8 +487,8 @@ void ZlibToFile(benchmark::State& state, const Sample* sample) {
         static_cast<std::int64_t>(state.iterations() * sample->original.size()));
 }
 
-// Prints, after the usual table, each of our results as a ratio of zlib's on the same stream:
-// the median of the repetitions when there are several, else the one run.
+// Prints, after the usual table, each stream's speeds and ours as a ratio of zlib's and of
+// libdeflate's: the median of the repetitions when there are several, else the one run.
 class RatioReporter final : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
@@ -369,14 +507,29 @@ public:
         ConsoleReporter::Finalize();
         std::map<std::string, double> speeds = singles_;
         for (const auto& [name, value] : medians_) speeds[name] = value;
-        std::printf("\n%-40s %10s %10s %7s\n", "stream / target", "ours MB/s", "zlib MB/s",
-                    "ratio");
+        const auto speedOf = [&](const std::string& name) {
+            const auto found = speeds.find(name);
+            return found == speeds.end() ? 0.0 : found->second;
+        };
+        std::printf("\n%-36s %8s %8s %8s %8s %7s %7s %7s\n", "target / stream", "ours", "portabl.",
+                    "zlib", "libdefl.", "/zlib", "/libdefl", "p/libd.");
+        std::printf("%-36s %8s %8s %8s %8s\n", "", "MB/s", "MB/s", "MB/s", "MB/s");
+        const auto print = [](double value, double scale, const char* format, int width) {
+            if (value > 0) std::printf(format, width, value * scale);
+            else std::printf(" %*s", width, "-");
+        };
         for (const auto& [name, ours] : speeds) {
             if (name.rfind("ours/", 0) != 0) continue;
-            const auto zlib = speeds.find("zlib/" + name.substr(5));
-            if (zlib == speeds.end() || zlib->second <= 0) continue;
-            std::printf("%-40s %10.1f %10.1f %7.2f\n", name.substr(5).c_str(), ours / 1e6,
-                        zlib->second / 1e6, ours / zlib->second);
+            const std::string rest = name.substr(5);
+            const double portable = speedOf("portable/" + rest);
+            const double zlib = speedOf("zlib/" + rest);
+            const double libdeflate = speedOf("libdeflate/" + rest);
+            std::printf("%-36s", rest.c_str());
+            for (double speed : {ours, portable, zlib, libdeflate}) print(speed, 1e-6, " %*.1f", 8);
+            print(zlib > 0 ? ours / zlib : 0, 1, " %*.2f", 7);
+            print(libdeflate > 0 ? ours / libdeflate : 0, 1, " %*.2f", 7);
+            print(libdeflate > 0 ? portable / libdeflate : 0, 1, " %*.2f", 7);
+            std::printf("\n");
         }
     }
 
@@ -385,12 +538,61 @@ private:
     std::map<std::string, double> medians_;
 };
 
+// Decodes each sample by each decoder once to warm up, then once with callgrind collecting,
+// and dumps that count as "<decoder>/<sample>".
+int CountInstructions(const std::string& filter) {
+    const std::vector<Sample> samples = MakeSamples(filter);
+    const Decompressor decompressor = NewDecompressor();
+    z_stream z{};
+    inflateInit2(&z, -15);
+    int failures = 0;
+    for (const Sample& sample : samples) {
+        Bytes ours;
+        Bytes theirs(sample.original.size());
+        const std::pair<const char*, std::function<bool()>> decoders[] = {
+            {"ours", [&] { return OursOnce(sample, ours); }},
+            {"portable", [&] { return OursOnce(sample, ours, zelkova::InflateLoop::Portable); }},
+            {"zlib", [&] { return ZlibOnce(sample, z, theirs); }},
+            {"libdeflate", [&] { return LibdeflateOnce(sample, decompressor.get(), theirs); }},
+        };
+        for (const auto& [name, decode] : decoders) {
+            bool ok = decode();
+            CALLGRIND_TOGGLE_COLLECT;
+            ok = decode() && ok;
+            CALLGRIND_TOGGLE_COLLECT;
+            const std::string label = std::string(name) + "/" + sample.name;
+            CALLGRIND_DUMP_STATS_AT(label.c_str());
+            const bool isOurs = name[0] == 'o' || name[0] == 'p';
+            if (!ok || (isOurs ? ours : theirs) != sample.original) {
+                std::fprintf(stderr, "%s: wrong output\n", label.c_str());
+                ++failures;
+            }
+        }
+    }
+    inflateEnd(&z);
+    std::printf("%zu streams decoded by 4 decoders, %d failed\n", samples.size(), failures);
+    return failures == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    for (const Sample& sample : Samples()) {
-        benchmark::RegisterBenchmark(("ours/memory/" + sample.name).c_str(), OursToMemory, &sample);
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--instructions") return CountInstructions("");
+        if (arg.rfind("--instructions=", 0) == 0)
+            return CountInstructions(std::string(arg.substr(15)));
+    }
+    static const std::vector<Sample> samples = MakeSamples("");
+    for (const Sample& sample : samples) {
+        benchmark::RegisterBenchmark(("ours/memory/" + sample.name).c_str(), OursToMemory, &sample,
+                                     zelkova::InflateLoop::Best);
+        benchmark::RegisterBenchmark(("portable/memory/" + sample.name).c_str(), OursToMemory,
+                                     &sample, zelkova::InflateLoop::Portable);
         benchmark::RegisterBenchmark(("zlib/memory/" + sample.name).c_str(), ZlibToMemory, &sample);
+        benchmark::RegisterBenchmark(("libdeflate/memory/" + sample.name).c_str(),
+                                     LibdeflateToMemory, &sample);
+        if (!sample.toFile) continue;
         benchmark::RegisterBenchmark(("ours/file/" + sample.name).c_str(), OursToFile, &sample);
         benchmark::RegisterBenchmark(("zlib/file/" + sample.name).c_str(), ZlibToFile, &sample);
     }

@@ -8,6 +8,8 @@ foreach(src IN LISTS fuzzers)
   target_link_libraries(${name} PRIVATE zelkova_core zelkova_warnings)
 endforeach()
 target_compile_options(zelkova_core PRIVATE -fsanitize=fuzzer-no-link)
-# The differential target holds our decoder against zlib's.
+# The differential target holds our decoder against zlib's and libdeflate's.
 find_package(ZLIB REQUIRED)
-target_link_libraries(inflate_zlib_fuzz PRIVATE ZLIB::ZLIB)
+list(APPEND CMAKE_MODULE_PATH ${CMAKE_SOURCE_DIR}/cmake)
+find_package(Libdeflate REQUIRED)
+target_link_libraries(inflate_zlib_fuzz PRIVATE ZLIB::ZLIB Libdeflate::Libdeflate)

@@ -1,14 +1,25 @@
 #pragma once
 // Single-level Huffman decoding tables for Deflate. A tree whose table is T bits wide has 2^T
-// entries; the low T bits of the bit stream, least significant first, index it directly. Each
-// 32-bit entry packs the symbol (bits 0-15), the code length (bits 16-23) and the number of
-// extra bits the symbol takes (bits 24-31). An entry with code length 0 (kNoCodeEntry) marks a
-// position that no code of at most T bits reaches: either a longer code starts there, which the
-// exact canonical decoder resolves, or nothing does, which is how incomplete sets fail safely.
+// entries; the low T bits of the bit stream, least significant first, index it directly, and
+// one lookup gives everything needed to finish the symbol (see the entry layout below).
 //
 // T starts as the longest code present (L), capped by the caller: a block of a few symbols with
 // a 15-bit code would otherwise fill 32,768 entries. A capped tree counts the long codes it had
 // to decode slowly and widens itself to L once they have cost about as much as the fill would.
+//
+// Entry layout, 32 bits:
+//   bits 0-7    bits the symbol takes from the stream: its code plus the extra bits after it
+//               (at most 15 + 13; bits 6 and 7 are always 0, so the entry itself can be a shift)
+//   bits 8-11   the code's length, 1-15; 0 where no code of at most T bits starts
+//   bit  14     end of block (with bit 15)
+//   bit  15     exceptional: end of block, a symbol outside the alphabet (286, 287; distances 30
+//               and 31), or no code here (kNoCodeEntry: a longer code starts here, or nothing)
+//   bits 16-30  the value: a literal's byte, a length's or a distance's base, or the symbol of
+//               the code-length alphabet (0-18)
+//   bit  31     a literal (literal/length alphabet only)
+// The number of extra bits is bits 0-7 less the code length; the extra bits' value is added to
+// the base. So an entry holds what the symbol, its code length and its extra-bit count say,
+// with the symbol's base already looked up.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -22,18 +33,28 @@ inline constexpr int kLiteralLengthSymbols = 288;
 inline constexpr int kDistanceSymbols = 32;
 inline constexpr int kCodeLengthSymbols = 19;
 
-constexpr std::uint32_t MakeTreeEntry(std::uint32_t symbol, std::uint32_t length,
-                                      std::uint32_t extraBits) {
-    return symbol | (length << 16) | (extraBits << 24);
-}
-constexpr std::uint32_t EntrySymbol(std::uint32_t entry) { return entry & 0xFFFFu; }
-constexpr std::uint32_t EntryCodeLength(std::uint32_t entry) { return (entry >> 16) & 0xFFu; }
-constexpr std::uint32_t EntryExtraBits(std::uint32_t entry) { return entry >> 24; }
-
-// Which rules a code set must meet. Over-subscribed sets are always refused. Incomplete sets
-// are refused too, except what RFC 1951 and zlib accept: a literal/length or distance code with
-// a single one-bit code, and a code with no codes at all (any use of it fails).
+// Which rules a code set must meet, and what its symbols mean. Over-subscribed sets are always
+// refused. Incomplete sets are refused too, except what RFC 1951 and zlib accept: a
+// literal/length or distance code with a single one-bit code, and a code with no codes at all
+// (any use of it fails).
 enum class CodeKind : std::uint8_t { CodeLengths, LiteralLength, Distance };
+
+inline constexpr std::uint32_t kLiteralFlag = 0x80000000u;
+inline constexpr std::uint32_t kExceptionalFlag = 0x8000u;
+inline constexpr std::uint32_t kEndOfBlockFlag = 0x4000u;
+
+// A position no code of at most the table's width reaches.
+inline constexpr std::uint32_t kNoCodeEntry = kExceptionalFlag;
+
+constexpr std::uint32_t EntryBits(std::uint32_t entry) { return entry & 0xFFu; }
+constexpr std::uint32_t EntryCodeLength(std::uint32_t entry) { return (entry >> 8) & 0xFu; }
+constexpr std::uint32_t EntryExtraBits(std::uint32_t entry) {
+    return EntryBits(entry) - EntryCodeLength(entry);
+}
+constexpr std::uint32_t EntryValue(std::uint32_t entry) { return (entry >> 16) & 0x7FFFu; }
+constexpr bool IsLiteral(std::uint32_t entry) { return (entry & kLiteralFlag) != 0; }
+constexpr bool IsExceptional(std::uint32_t entry) { return (entry & kExceptionalFlag) != 0; }
+constexpr bool IsEndOfBlock(std::uint32_t entry) { return (entry & kEndOfBlockFlag) != 0; }
 
 // Base values and extra-bit counts of RFC 1951, section 3.2.5.
 inline constexpr std::array<std::uint16_t, 29> kLengthBase = {
@@ -48,12 +69,51 @@ inline constexpr std::array<std::uint8_t, 30> kDistanceExtraBits = {
     0, 0, 0, 0, 1, 1, 2, 2,  3,  3,  4,  4,  5,  5,  6,
     6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 12, 12, 13, 13};
 
-constexpr std::uint32_t ExtraBitsOf(CodeKind kind, std::uint32_t symbol) {
-    if (kind == CodeKind::LiteralLength && symbol >= 257 && symbol < 257 + kLengthExtraBits.size())
-        return kLengthExtraBits[symbol - 257];
-    if (kind == CodeKind::Distance && symbol < kDistanceExtraBits.size())
-        return kDistanceExtraBits[symbol];
-    return 0;
+// A symbol's entry without its code: value, flags and extra-bit count.
+constexpr std::uint32_t SymbolEntry(CodeKind kind, std::uint32_t symbol) {
+    switch (kind) {
+        case CodeKind::LiteralLength:
+            if (symbol < 256) return kLiteralFlag | symbol << 16;
+            if (symbol == 256) return kExceptionalFlag | kEndOfBlockFlag;
+            if (symbol < 257 + kLengthBase.size())
+                return std::uint32_t{kLengthBase[symbol - 257]} << 16 |
+                       kLengthExtraBits[symbol - 257];
+            return kExceptionalFlag;
+        case CodeKind::Distance:
+            if (symbol < kDistanceBase.size())
+                return std::uint32_t{kDistanceBase[symbol]} << 16 | kDistanceExtraBits[symbol];
+            return kExceptionalFlag;
+        case CodeKind::CodeLengths:
+            break;
+    }
+    // Repeat codes: 16 takes 2 extra bits, 17 takes 3, 18 takes 7.
+    constexpr std::uint8_t kRepeatExtraBits[3] = {2, 3, 7};
+    return symbol << 16 | (symbol >= 16 ? kRepeatExtraBits[symbol - 16] : 0u);
+}
+
+// The entry of a symbol of the given kind whose code is `length` bits long.
+constexpr std::uint32_t MakeTreeEntry(CodeKind kind, std::uint32_t symbol, std::uint32_t length) {
+    return SymbolEntry(kind, symbol) + length * 0x101u;
+}
+
+// Each kind's symbol entries, so that building a table looks them up instead of working them out.
+template <CodeKind Kind, int Count>
+inline constexpr std::array<std::uint32_t, Count> kSymbolEntries = [] {
+    std::array<std::uint32_t, Count> entries{};
+    for (int s = 0; s < Count; ++s) entries[s] = SymbolEntry(Kind, static_cast<std::uint32_t>(s));
+    return entries;
+}();
+
+constexpr std::span<const std::uint32_t> SymbolEntries(CodeKind kind) {
+    switch (kind) {
+        case CodeKind::LiteralLength:
+            return kSymbolEntries<CodeKind::LiteralLength, kLiteralLengthSymbols>;
+        case CodeKind::Distance:
+            return kSymbolEntries<CodeKind::Distance, kDistanceSymbols>;
+        case CodeKind::CodeLengths:
+            break;
+    }
+    return kSymbolEntries<CodeKind::CodeLengths, kCodeLengthSymbols>;
 }
 
 // Each byte with its bits in reverse order: canonical codes are sent most significant bit
@@ -66,10 +126,6 @@ inline constexpr std::array<std::uint8_t, 256> kReversedBytes = [] {
     return reversed;
 }();
 
-// A position no code of at most the table's width reaches. Its symbol bits are all set, so a
-// test of bits 8-15 alone tells literals (symbols below 256) from everything else.
-inline constexpr std::uint32_t kNoCodeEntry = 0xFFFFu;
-
 // One decoding table with room for codes of up to MaxBits bits.
 template <int MaxBits>
 struct THuffmanTree {
@@ -77,13 +133,12 @@ struct THuffmanTree {
     int longest = 0;    // L, the longest code present
     int tableBits = 0;  // T, the table's width: L unless the build capped it
     std::uint32_t slowDecodes = 0;
-    CodeKind kind = CodeKind::CodeLengths;
     // The canonical code, kept for decoding codes longer than the table and for widening it.
     std::array<std::uint16_t, MaxBits + 1> count{};
     std::array<std::uint16_t, MaxBits + 1> firstCode{};   // first code of each length
-    std::array<std::uint16_t, MaxBits + 1> firstIndex{};  // its symbol's place in `sorted`
+    std::array<std::uint16_t, MaxBits + 1> firstIndex{};  // its entry's place in `sorted`
     // Written before they are read: left uninitialised, so that making a tree costs nothing.
-    std::array<std::uint16_t, kLiteralLengthSymbols> sorted;  // by code length, then value
+    std::array<std::uint32_t, kLiteralLengthSymbols> sorted;  // entries by code length, then symbol
     std::array<std::uint32_t, (1u << MaxBits)> table;
 
     constexpr std::uint32_t Mask() const { return (1u << tableBits) - 1u; }
@@ -91,9 +146,10 @@ struct THuffmanTree {
     // Builds the canonical code of RFC 1951 from code lengths (one per symbol, 0 for unused),
     // with a table at most maxTableBits wide. False, with the tree unusable, when the lengths do
     // not form an acceptable code set.
-    constexpr bool Build(std::span<const std::uint8_t> lengths, CodeKind codeKind,
+    constexpr bool Build(std::span<const std::uint8_t> lengths, CodeKind kind,
                          int maxTableBits = MaxBits) {
-        kind = codeKind;
+        const std::span<const std::uint32_t> symbolEntries = SymbolEntries(kind);
+        if (lengths.size() > symbolEntries.size()) return false;
         count = {};
         for (std::uint8_t len : lengths) {
             if (len > MaxBits) return false;
@@ -126,9 +182,10 @@ struct THuffmanTree {
             index = static_cast<std::uint16_t>(index + count[len]);
         }
         std::array<std::uint16_t, MaxBits + 1> next = firstIndex;
-        for (std::size_t symbol = 0; symbol < lengths.size(); ++symbol)
-            if (lengths[symbol] != 0)
-                sorted[next[lengths[symbol]]++] = static_cast<std::uint16_t>(symbol);
+        for (std::size_t symbol = 0; symbol < lengths.size(); ++symbol) {
+            const std::uint32_t len = lengths[symbol];
+            if (len != 0) sorted[next[len]++] = symbolEntries[symbol] + len * 0x101u;
+        }
 
         slowDecodes = 0;
         tableBits = 0;
@@ -145,11 +202,7 @@ struct THuffmanTree {
             code |= static_cast<std::uint32_t>(bits & 1u);
             bits >>= 1;
             const std::uint32_t offset = code - firstCode[len];  // wraps when code is smaller
-            if (offset < count[len]) {
-                const std::uint16_t symbol = sorted[firstIndex[len] + offset];
-                return MakeTreeEntry(symbol, static_cast<std::uint32_t>(len),
-                                     ExtraBitsOf(kind, symbol));
-            }
+            if (offset < count[len]) return sorted[firstIndex[len] + offset];
             code <<= 1;
         }
         return kNoCodeEntry;
@@ -185,13 +238,13 @@ private:
     }
 
     constexpr void PlaceCodes(int len) {
+        const std::uint32_t first = firstCode[len];
+        const std::uint32_t* const entries = sorted.data() + firstIndex[len];
         for (std::uint32_t n = 0; n < count[len]; ++n) {
-            const std::uint32_t code = firstCode[len] + n;
-            const std::uint16_t symbol = sorted[firstIndex[len] + n];
+            const std::uint32_t code = first + n;
             const std::uint32_t reversed =
                 ((kReversedBytes[code & 0xFFu] << 8) | kReversedBytes[code >> 8]) >> (16 - len);
-            table[reversed] =
-                MakeTreeEntry(symbol, static_cast<std::uint32_t>(len), ExtraBitsOf(kind, symbol));
+            table[reversed] = entries[n];
         }
     }
 };

@@ -1,19 +1,29 @@
 // The decoder keeps the unread input in a 64-bit bit buffer, least significant bit first.
 // `bits_` holds `bitCount_` valid bits; anything above them is a copy of the bytes that follow
 // `in_`, so refilling by OR-ing those same bytes in again is harmless. A refill from a full
-// input buffer loads eight bytes at once and leaves at least 56 valid bits. Past the end of the
-// input the buffer is padded with zero bytes so that peeking never fails; `padBytes_` counts
-// them, and consuming any of them means the stream was truncated.
+// input buffer loads eight bytes at once without a branch: all 64 bits are then input, at least
+// 56 of them counted valid. Past the end of the input the buffer is padded with zero bytes so
+// that peeking never fails; `padBytes_` counts them, and consuming any of them means the stream
+// was truncated, which is checked before a symbol's bytes are written.
 //
 // Output goes to a buffer at `out_`: either a window of 64 KB + 258 bytes, of which all but the
 // last 32 KB go to the sink whenever the write position passes the flush mark, or the caller's
 // vector, decoded into directly and grown as needed. Either way every legal back-reference stays
-// inside the buffer and `outPos_` is the number of bytes a distance may reach back.
+// inside the buffer, `outPos_` is the number of bytes a distance may reach back, and the buffer
+// has kCopySlack bytes of room past any match, so matches are copied 8 or 16 bytes at a time.
 //
 // Huffman blocks run in two loops. The fast loop keeps all of this state in locals and runs
 // while at least kInputSlack bytes of input and kMaxSymbolWrite bytes of output room are left,
-// so it checks nothing else; the careful loop decodes one symbol at a time with bounded refills
-// near the end of the input.
+// so it checks nothing else. Each pass refills once and then finishes up to three literals or
+// one match, each symbol with one table lookup (HuffmanTree.h gives the entries' layout: a
+// length's or a distance's entry carries its base and its extra-bit count, so one shift drops
+// code and extra bits together), and looks up the next pass's first entry before it copies. In
+// the loop the bit count is kept in the low byte of a 32-bit local: an entry's own low byte is
+// the number of bits it takes, so subtracting the whole entry is exact there. The careful loop
+// decodes one symbol at a time with bounded refills near the end of the input.
+//
+// Nothing is cleared that is written before it is read: the buffers, the window and the tables
+// of dynamic blocks (allocated at the first such block) start uninitialised.
 #include "skin/Inflate.h"
 
 #include <algorithm>
@@ -31,16 +41,32 @@ constexpr std::size_t kInputBufferSize = 16 * 1024;
 constexpr std::size_t kMaxMatch = 258;
 constexpr std::size_t kWindowSize = 64 * 1024 + kMaxMatch;
 constexpr std::size_t kHistory = 32 * 1024;
-// Matches are copied a word at a time and may write up to seven bytes past their end.
-constexpr std::size_t kCopySlack = 8;
-// One pass of the fast loop writes up to two literals and then a match.
-constexpr std::size_t kMaxSymbolWrite = 2 + kMaxMatch + kCopySlack;
+// A match is copied in steps of 8 or 16 bytes, the first 40 or 48 bytes whatever its length,
+// so the copy may write up to 45 bytes past the match's end.
+constexpr std::size_t kCopySlack = 48;
+// One pass of the fast loop writes up to three literals or one match.
+constexpr std::size_t kMaxSymbolWrite = kMaxMatch + kCopySlack;
 // At or past this position the window is flushed before the next symbol, which then fits.
 constexpr std::size_t kFlushMark = kWindowSize - kMaxSymbolWrite;
 static_assert(kFlushMark > kHistory);
-// One pass of the fast loop refills at most twice, each time reading eight bytes at most seven
-// bytes further on.
-constexpr std::size_t kInputSlack = 16;
+// One pass of the fast loop refills once, reading eight bytes at most seven bytes on. Entering
+// it takes seven more: the first pass's refill follows the one that made its first lookup.
+constexpr std::size_t kInputSlack = 8;
+constexpr std::size_t kFastLoopInput = kInputSlack + 7;
+// What the careful loop makes sure of before a symbol: a length's code and extra bits and a
+// distance's take up to 48.
+constexpr unsigned kMaxMatchBits = 15 + 5 + 15 + 13;
+
+// Where the compiler can build one function for a processor extension and the program can ask
+// the processor for it (GCC and Clang on x86), the fast loop is built twice, the second time
+// with BMI2, whose shifts and bit extraction take a count from any register (shlx, shrx, bzhi):
+// most of the loop's work is shifting by counts taken from table entries. Which one runs is
+// asked once.
+#if (defined(__GNUC__) || defined(__clang__)) && (defined(__x86_64__) || defined(__i386__))
+#define ZELKOVA_INFLATE_BMI2 1
+#else
+#define ZELKOVA_INFLATE_BMI2 0
+#endif
 
 // Tables of dynamic blocks start at most this wide; longer codes are decoded slowly until they
 // have paid for widening. A tiny block then fills 2 x 2,048 entries, not up to 2 x 32,768, and
@@ -55,7 +81,7 @@ constexpr std::array<std::uint8_t, kCodeLengthSymbols> kCodeLengthOrder = {
 
 // For a copy with a period of 2 to 7 bytes: the smallest whole number of periods of at least
 // eight bytes, so that eight-byte steps from that far back repeat the pattern.
-constexpr std::array<std::uint8_t, kCopySlack> kPatternReach = {0, 8, 8, 9, 8, 10, 12, 14};
+constexpr std::array<std::uint8_t, 8> kPatternReach = {0, 8, 8, 9, 8, 10, 12, 14};
 
 inline std::uint64_t LoadLittleEndian64(const std::uint8_t* p) {
     std::uint64_t v;
@@ -68,7 +94,13 @@ inline std::uint64_t LoadLittleEndian64(const std::uint8_t* p) {
     return v;
 }
 
-constexpr bool IsLiteral(std::uint32_t entry) { return (entry & 0xFF00u) == 0; }
+// The value of the extra bits of an entry decoded from `saved`, the bit buffer as it was
+// before the entry's bits were dropped: the bits between the code's end and the entry's.
+// Shift counts are taken modulo 64, as the processor takes them; no entry's counts reach 64.
+inline std::uint32_t ExtraBitsValue(std::uint64_t saved, std::uint32_t entry) {
+    const std::uint64_t upToEnd = saved & ((std::uint64_t{1} << (entry & 63)) - 1);
+    return static_cast<std::uint32_t>(upToEnd >> ((entry >> 8) & 63));
+}
 
 inline void CopyWord(std::uint8_t* to, const std::uint8_t* from) {
     std::uint64_t word;
@@ -76,18 +108,47 @@ inline void CopyWord(std::uint8_t* to, const std::uint8_t* from) {
     std::memcpy(to, &word, sizeof word);
 }
 
-// Copies a match of `length` bytes from `distance` bytes back; writes up to kCopySlack - 1
-// bytes past the end.
+// Sixteen bytes at once: one vector register where the processor has them.
+inline void Copy16(std::uint8_t* to, const std::uint8_t* from) {
+    std::uint8_t block[16];
+    std::memcpy(block, from, sizeof block);
+    std::memcpy(to, block, sizeof block);
+}
+
+// Copies a match of `length` bytes from `distance` bytes back; writes up to kCopySlack - 3
+// bytes past the end. Each step reads only bytes written before it: a step of n bytes needs a
+// distance of at least n. The first steps cover most matches without a branch on the length.
 inline void CopyMatch(std::uint8_t* out, std::size_t distance, std::size_t length) {
     const std::uint8_t* from = out - distance;
     std::uint8_t* const end = out + length;
+    if (distance >= 16) {
+        Copy16(out, from);
+        Copy16(out + 16, from + 16);
+        Copy16(out + 32, from + 32);
+        out += 48;
+        from += 48;
+        while (out < end) {
+            Copy16(out, from);
+            Copy16(out + 16, from + 16);
+            out += 32;
+            from += 32;
+        }
+        return;
+    }
     if (distance >= 8) {
-        // Each eight-byte step reads only bytes written before it.
-        do {
+        CopyWord(out, from);
+        CopyWord(out + 8, from + 8);
+        CopyWord(out + 16, from + 16);
+        CopyWord(out + 24, from + 24);
+        CopyWord(out + 32, from + 32);
+        out += 40;
+        from += 40;
+        while (out < end) {
             CopyWord(out, from);
-            out += 8;
-            from += 8;
-        } while (out < end);
+            CopyWord(out + 8, from + 8);
+            out += 16;
+            from += 16;
+        }
         return;
     }
     if (distance == 1 || distance == 2 || distance == 4) {
@@ -103,7 +164,8 @@ inline void CopyMatch(std::uint8_t* out, std::size_t distance, std::size_t lengt
         }
         do {
             std::memcpy(out, &pattern, 8);
-            out += 8;
+            std::memcpy(out + 8, &pattern, 8);
+            out += 16;
         } while (out < end);
         return;
     }
@@ -136,12 +198,13 @@ struct DynamicTrees {
 class Inflater {
 public:
     // Decodes from a source into a sink through the window.
-    Inflater(InflateSource& source, ByteSink& sink, std::uint64_t limit)
+    Inflater(InflateSource& source, ByteSink& sink, std::uint64_t limit, InflateLoop loop)
         : source_(&source),
           sink_(&sink),
           limit_(limit),
-          input_(std::make_unique<std::uint8_t[]>(kInputBufferSize)),
-          window_(std::make_unique<std::uint8_t[]>(kWindowSize)) {
+          loop_(loop),
+          input_(std::make_unique_for_overwrite<std::uint8_t[]>(kInputBufferSize)),
+          window_(std::make_unique_for_overwrite<std::uint8_t[]>(kWindowSize)) {
         in_ = inEnd_ = input_.get();
         out_ = window_.get();
         UpdateOutputStop();
@@ -149,8 +212,8 @@ public:
 
     // Decodes from memory straight into a vector, which is resized to the output at the end.
     Inflater(std::span<const std::uint8_t> compressed, std::vector<std::uint8_t>& output,
-             std::uint64_t limit)
-        : vector_(&output), limit_(limit) {
+             std::uint64_t limit, InflateLoop loop)
+        : vector_(&output), limit_(limit), loop_(loop) {
         in_ = compressed.data();
         inEnd_ = in_ + compressed.size();
         sourceEnded_ = true;
@@ -180,6 +243,8 @@ private:
     }
     bool RefillSlowly();
     bool Need(unsigned count) { return bitCount_ >= count || Refill(); }
+    // Whether any padding byte has been consumed: the stream then runs past the input.
+    bool ConsumedPadding() const { return bitCount_ < padBytes_ * 8; }
     std::uint32_t Peek(unsigned count) const {
         return static_cast<std::uint32_t>(bits_ & ((std::uint64_t{1} << count) - 1));
     }
@@ -191,6 +256,12 @@ private:
         const std::uint32_t v = Peek(count);
         Drop(count);
         return v;
+    }
+    // Drops a table entry's code and extra bits; returns the extra bits' value.
+    std::uint32_t TakeEntry(std::uint32_t entry) {
+        const std::uint64_t saved = bits_;
+        Drop(EntryBits(entry));
+        return ExtraBitsValue(saved, entry);
     }
     bool ReadMoreInput();
 
@@ -213,6 +284,21 @@ private:
     template <class LiteralTree, class DistanceTreeT>
     InflateStatus FastLoop(LiteralTree& literal, DistanceTreeT& distance);
     template <class LiteralTree, class DistanceTreeT>
+    [[gnu::always_inline]] inline InflateStatus FastLoopBody(LiteralTree& literal,
+                                                             DistanceTreeT& distance);
+    template <class LiteralTree, class DistanceTreeT>
+    [[gnu::noinline]] InflateStatus FastLoopPortable(LiteralTree& literal,
+                                                     DistanceTreeT& distance) {
+        return FastLoopBody(literal, distance);
+    }
+#if ZELKOVA_INFLATE_BMI2
+    template <class LiteralTree, class DistanceTreeT>
+    [[gnu::noinline, gnu::target("bmi,bmi2")]] InflateStatus FastLoopBmi2(LiteralTree& literal,
+                                                                          DistanceTreeT& distance) {
+        return FastLoopBody(literal, distance);
+    }
+#endif
+    template <class LiteralTree, class DistanceTreeT>
     InflateStatus CarefulSymbol(LiteralTree& literal, DistanceTreeT& distance);
 
     // Not yet decided: the block goes on.
@@ -222,6 +308,7 @@ private:
     ByteSink* sink_ = nullptr;
     std::vector<std::uint8_t>* vector_ = nullptr;
     const std::uint64_t limit_;
+    const InflateLoop loop_;
 
     std::unique_ptr<std::uint8_t[]> input_;
     const std::uint8_t* in_ = nullptr;
@@ -301,7 +388,7 @@ InflateStatus Inflater::MakeRoom() {
 
 InflateStatus Inflater::FinishOutput() {
     // Consuming padding means the final block ended past the real input.
-    if (bitCount_ < padBytes_ * 8) return InflateStatus::Malformed;
+    if (ConsumedPadding()) return InflateStatus::Malformed;
     if (flushed_ + outPos_ > limit_) return InflateStatus::OutputLimit;
     if (vector_ != nullptr) return InflateStatus::Done;
     if (outPos_ > 0 && !sink_->Write(std::span<const std::uint8_t>(out_, outPos_)))
@@ -317,7 +404,7 @@ InflateStatus Inflater::StoredBlock() {
     // The one's complement that follows the length is not checked: stored files may rely on it.
     std::size_t length = Take(16);
     Drop(16);
-    if (bitCount_ < padBytes_ * 8) return InflateStatus::Malformed;
+    if (ConsumedPadding()) return InflateStatus::Malformed;
     // Whole bytes still in the bit buffer come first; padding among them means truncation.
     while (length > 0 && bitCount_ >= 8) {
         if (bitCount_ / 8 <= padBytes_) return InflateStatus::Malformed;
@@ -361,33 +448,31 @@ InflateStatus Inflater::ReadDynamicTrees(DynamicTrees& trees) {
     CodeLengthTree& codeLength = trees.codeLength;
     if (!codeLength.Build(codeLengthLengths, CodeKind::CodeLengths))
         return InflateStatus::Malformed;
+    const std::uint32_t* const codeLengthEntries = codeLength.table.data();
     const std::uint32_t codeLengthMask = codeLength.Mask();
 
-    std::array<std::uint8_t, 286 + 30> lengths{};
+    // Written before they are read, up to `total`.
+    std::array<std::uint8_t, 286 + 30> lengths;
     const unsigned total = literalCount + distanceCount;
     unsigned n = 0;
     while (n < total) {
         // A code of up to 7 bits and up to 7 extra bits.
         if (!Need(14)) return InflateStatus::Malformed;
-        const std::uint32_t entry = codeLength.table[bits_ & codeLengthMask];
-        const unsigned codeBits = EntryCodeLength(entry);
-        if (codeBits == 0) return InflateStatus::Malformed;
-        Drop(codeBits);
-        const std::uint32_t symbol = EntrySymbol(entry);
+        const std::uint32_t entry = codeLengthEntries[bits_ & codeLengthMask];
+        if (EntryCodeLength(entry) == 0) return InflateStatus::Malformed;
+        const std::uint32_t extra = TakeEntry(entry);
+        const std::uint32_t symbol = EntryValue(entry);
         if (symbol < 16) {
             lengths[n++] = static_cast<std::uint8_t>(symbol);
             continue;
         }
         std::uint8_t value = 0;
-        unsigned repeat = 0;
+        unsigned repeat = 3 + extra;
         if (symbol == 16) {
             if (n == 0) return InflateStatus::Malformed;  // nothing to repeat
             value = lengths[n - 1];
-            repeat = 3 + Take(2);
-        } else if (symbol == 17) {
-            repeat = 3 + Take(3);
-        } else {
-            repeat = 11 + Take(7);
+        } else if (symbol == 18) {
+            repeat += 8;
         }
         if (repeat > total - n) return InflateStatus::Malformed;
         std::fill_n(lengths.begin() + n, repeat, value);
@@ -406,7 +491,8 @@ InflateStatus Inflater::ReadDynamicTrees(DynamicTrees& trees) {
 // The entry for a table position that holds no code: a code longer than the table, resolved
 // slowly (widening the table once that has cost enough), or kNoCodeEntry for no code at all.
 template <class Tree>
-std::uint32_t ResolveLongCode(Tree& tree, std::uint64_t bits, std::uint32_t& mask) {
+[[gnu::noinline, gnu::cold]] std::uint32_t ResolveLongCode(Tree& tree, std::uint64_t bits,
+                                                           std::uint32_t& mask) {
     const std::uint32_t entry = tree.DecodeSlowly(bits);
     if constexpr (!std::is_const_v<Tree>) {
         if (entry != kNoCodeEntry && tree.NoteSlowDecode()) mask = tree.Mask();
@@ -416,6 +502,15 @@ std::uint32_t ResolveLongCode(Tree& tree, std::uint64_t bits, std::uint32_t& mas
 
 template <class LiteralTree, class DistanceTreeT>
 InflateStatus Inflater::FastLoop(LiteralTree& literal, DistanceTreeT& distance) {
+#if ZELKOVA_INFLATE_BMI2
+    static const bool hasBmi2 = __builtin_cpu_supports("bmi2");
+    if (hasBmi2 && loop_ == InflateLoop::Best) return FastLoopBmi2(literal, distance);
+#endif
+    return FastLoopPortable(literal, distance);
+}
+
+template <class LiteralTree, class DistanceTreeT>
+InflateStatus Inflater::FastLoopBody(LiteralTree& literal, DistanceTreeT& distance) {
     const std::uint32_t* const literalEntries = literal.table.data();
     std::uint32_t literalMask = literal.Mask();
     const std::uint32_t* const distanceEntries = distance.table.data();
@@ -426,101 +521,101 @@ InflateStatus Inflater::FastLoop(LiteralTree& literal, DistanceTreeT& distance) 
     const std::uint8_t* in = in_;
     const std::uint8_t* const inStop = inEnd_ - kInputSlack;
     std::uint64_t bits = bits_;
-    unsigned bitCount = bitCount_;
+    // Only the low byte counts: subtracting whole entries leaves their upper bits above it.
+    std::uint32_t bitCount = bitCount_;
 
     const auto refill = [&] {
-        bits |= LoadLittleEndian64(in) << bitCount;
-        in += (63 - bitCount) >> 3;
+        bits |= LoadLittleEndian64(in) << (bitCount & 63);
+        in += 7 - ((bitCount >> 3) & 7);
         bitCount |= 56;
     };
+    // Drops the entry's code and extra bits; returns the extra bits' value.
     const auto consume = [&](std::uint32_t entry) {
-        const unsigned n = EntryCodeLength(entry);
-        bits >>= n;
-        bitCount -= n;
+        const std::uint64_t saved = bits;
+        bits >>= entry & 63;
+        bitCount -= entry;
+        return ExtraBitsValue(saved, entry);
     };
+    const auto literalByte = [](std::uint32_t entry) {
+        return static_cast<std::uint8_t>(entry >> 16);
+    };
+
     InflateStatus status = kGoOn;
-    if (pos >= outStop || in > inStop) return status;
+    if (pos >= outStop || inEnd_ - in < static_cast<std::ptrdiff_t>(kFastLoopInput)) return status;
     // Each pass starts with the entry of its first code already looked up, which needs no more
     // than the 15 bits every path leaves behind: the lookup overlaps the refill.
     refill();
     std::uint32_t entry = literalEntries[bits & literalMask];
-    while (pos < outStop && in <= inStop) {
-        // 56 bits or more: two literals of at most 15 bits and the lookup of a third code.
+    do {
+        // All 64 bits are input now: three literals of up to 15 bits and the lookup of a
+        // fourth code, or a length, a distance and the next lookup (20 + 28 + 15).
         refill();
         if (IsLiteral(entry)) {
-            consume(entry);
-            out[pos++] = static_cast<std::uint8_t>(entry);
+            bits >>= entry & 63;
+            bitCount -= entry;
+            out[pos++] = literalByte(entry);
             entry = literalEntries[bits & literalMask];
             if (IsLiteral(entry)) {
-                consume(entry);
-                out[pos++] = static_cast<std::uint8_t>(entry);
+                bits >>= entry & 63;
+                bitCount -= entry;
+                out[pos++] = literalByte(entry);
                 entry = literalEntries[bits & literalMask];
-                continue;
+                if (IsLiteral(entry)) {
+                    bits >>= entry & 63;
+                    bitCount -= entry;
+                    out[pos++] = literalByte(entry);
+                    entry = literalEntries[bits & literalMask];
+                }
             }
+            continue;
         }
-        if (EntryCodeLength(entry) == 0) {
-            entry = ResolveLongCode(literal, bits, literalMask);
-            if (entry == kNoCodeEntry) {
-                status = InflateStatus::Malformed;
+        if (IsExceptional(entry)) {
+            if (EntryCodeLength(entry) == 0) {
+                entry = ResolveLongCode(literal, bits, literalMask);
+                if (entry == kNoCodeEntry) {
+                    status = InflateStatus::Malformed;
+                    break;
+                }
+                if (IsLiteral(entry)) {
+                    bits >>= entry & 63;
+                    bitCount -= entry;
+                    out[pos++] = literalByte(entry);
+                    entry = literalEntries[bits & literalMask];
+                    continue;
+                }
+            }
+            if (IsExceptional(entry)) {
+                // The end of the block, or 286 and 287, which take part in no code.
+                consume(entry);
+                status = IsEndOfBlock(entry) ? InflateStatus::Done : InflateStatus::Malformed;
                 break;
             }
-            if (IsLiteral(entry)) {
-                consume(entry);
-                out[pos++] = static_cast<std::uint8_t>(entry);
-                entry = literalEntries[bits & literalMask];
-                continue;
-            }
         }
-        consume(entry);
-        const std::uint32_t symbol = EntrySymbol(entry);
-        if (symbol == 256) {
-            status = InflateStatus::Done;
-            break;
-        }
-        if (symbol > 285) {  // 286 and 287 take part in no code
-            status = InflateStatus::Malformed;
-            break;
-        }
-        // Up to 5 extra length bits, a 15-bit distance code and 13 extra distance bits.
-        refill();
-        const unsigned lengthExtra = EntryExtraBits(entry);
-        const std::size_t length =
-            kLengthBase[symbol - 257] + static_cast<std::size_t>(bits & ((1u << lengthExtra) - 1));
-        bits >>= lengthExtra;
-        bitCount -= lengthExtra;
-
+        const std::size_t length = EntryValue(entry) + consume(entry);
         std::uint32_t distanceEntry = distanceEntries[bits & distanceMask];
-        if (EntryCodeLength(distanceEntry) == 0) {
-            distanceEntry = ResolveLongCode(distance, bits, distanceMask);
-            if (distanceEntry == kNoCodeEntry) {
+        if (IsExceptional(distanceEntry)) {
+            // No code here, or distances 30 and 31, which take part in no code.
+            if (EntryCodeLength(distanceEntry) == 0)
+                distanceEntry = ResolveLongCode(distance, bits, distanceMask);
+            if (IsExceptional(distanceEntry)) {
                 status = InflateStatus::Malformed;
                 break;
             }
         }
-        consume(distanceEntry);
-        const std::uint32_t distanceSymbol = EntrySymbol(distanceEntry);
-        if (distanceSymbol >= kDistanceBase.size()) {
-            status = InflateStatus::Malformed;
-            break;
-        }
-        const unsigned distanceExtra = EntryExtraBits(distanceEntry);
-        const std::size_t dist = kDistanceBase[distanceSymbol] +
-                                 static_cast<std::size_t>(bits & ((1u << distanceExtra) - 1));
-        bits >>= distanceExtra;
-        bitCount -= distanceExtra;
+        const std::size_t dist = EntryValue(distanceEntry) + consume(distanceEntry);
+        entry = literalEntries[bits & literalMask];
         // Nothing before the first byte written may be referred to.
         if (dist > pos) {
             status = InflateStatus::Malformed;
             break;
         }
-        entry = literalEntries[bits & literalMask];  // 23 bits or more are left
         CopyMatch(out + pos, dist, length);
         pos += length;
-    }
+    } while (pos < outStop && in <= inStop);
     outPos_ = pos;
     in_ = in;
     bits_ = bits;
-    bitCount_ = bitCount;
+    bitCount_ = bitCount & 0xFF;
     return status;
 }
 
@@ -528,30 +623,27 @@ template <class LiteralTree, class DistanceTreeT>
 InflateStatus Inflater::CarefulSymbol(LiteralTree& literal, DistanceTreeT& distance) {
     std::uint32_t literalMask = literal.Mask();
     std::uint32_t distanceMask = distance.Mask();
-    if (bitCount_ < kMaxCodeBits && !Refill()) return InflateStatus::Malformed;
+    if (bitCount_ < kMaxMatchBits && !Refill()) return InflateStatus::Malformed;
     std::uint32_t entry = literal.table[bits_ & literalMask];
     if (EntryCodeLength(entry) == 0) entry = ResolveLongCode(literal, bits_, literalMask);
     if (entry == kNoCodeEntry) return InflateStatus::Malformed;
-    Drop(EntryCodeLength(entry));
-    const std::uint32_t symbol = EntrySymbol(entry);
-    if (symbol < 256) {
-        out_[outPos_++] = static_cast<std::uint8_t>(symbol);
+    const std::uint32_t lengthExtra = TakeEntry(entry);
+    // A code that reaches into the padding past the input is not part of the stream.
+    if (ConsumedPadding()) return InflateStatus::Malformed;
+    if (IsLiteral(entry)) {
+        out_[outPos_++] = static_cast<std::uint8_t>(entry >> 16);
         return kGoOn;
     }
-    if (symbol == 256) return InflateStatus::Done;
-    if (symbol > 285) return InflateStatus::Malformed;
+    if (IsExceptional(entry))
+        return IsEndOfBlock(entry) ? InflateStatus::Done : InflateStatus::Malformed;
 
-    if (bitCount_ < 33 && !Refill()) return InflateStatus::Malformed;
-    const std::size_t length = kLengthBase[symbol - 257] + Take(EntryExtraBits(entry));
+    const std::size_t length = EntryValue(entry) + lengthExtra;
     std::uint32_t distanceEntry = distance.table[bits_ & distanceMask];
     if (EntryCodeLength(distanceEntry) == 0)
         distanceEntry = ResolveLongCode(distance, bits_, distanceMask);
-    if (distanceEntry == kNoCodeEntry) return InflateStatus::Malformed;
-    Drop(EntryCodeLength(distanceEntry));
-    const std::uint32_t distanceSymbol = EntrySymbol(distanceEntry);
-    if (distanceSymbol >= kDistanceBase.size()) return InflateStatus::Malformed;
-    const std::size_t dist = kDistanceBase[distanceSymbol] + Take(EntryExtraBits(distanceEntry));
-    if (dist > outPos_) return InflateStatus::Malformed;
+    if (IsExceptional(distanceEntry)) return InflateStatus::Malformed;
+    const std::size_t dist = EntryValue(distanceEntry) + TakeEntry(distanceEntry);
+    if (ConsumedPadding() || dist > outPos_) return InflateStatus::Malformed;
     CopyMatch(out_ + outPos_, dist, length);
     outPos_ += length;
     return kGoOn;
@@ -563,7 +655,7 @@ InflateStatus Inflater::HuffmanBlock(LiteralTree& literal, DistanceTreeT& distan
         if (outPos_ >= outStop_) {
             if (const InflateStatus s = MakeRoom(); s != InflateStatus::Done) return s;
         }
-        const InflateStatus status = inEnd_ - in_ >= static_cast<std::ptrdiff_t>(kInputSlack)
+        const InflateStatus status = inEnd_ - in_ >= static_cast<std::ptrdiff_t>(kFastLoopInput)
                                          ? FastLoop(literal, distance)
                                          : CarefulSymbol(literal, distance);
         if (status != kGoOn) return status;
@@ -571,7 +663,7 @@ InflateStatus Inflater::HuffmanBlock(LiteralTree& literal, DistanceTreeT& distan
 }
 
 InflateStatus Inflater::Run() {
-    auto trees = std::make_unique_for_overwrite<DynamicTrees>();
+    std::unique_ptr<DynamicTrees> trees;
     const FixedTrees& fixed = GetFixedTrees();
     for (;;) {
         if (!Need(3)) return InflateStatus::Malformed;
@@ -585,6 +677,7 @@ InflateStatus Inflater::Run() {
                 status = HuffmanBlock(fixed.literalLength, fixed.distance);
                 break;
             case 2:
+                if (!trees) trees = std::make_unique_for_overwrite<DynamicTrees>();
                 status = ReadDynamicTrees(*trees);
                 if (status == InflateStatus::Done)
                     status = HuffmanBlock(trees->literalLength, trees->distance);
@@ -600,13 +693,15 @@ InflateStatus Inflater::Run() {
 
 }  // namespace
 
-InflateStatus Inflate(InflateSource& source, ByteSink& sink, std::uint64_t outputLimit) {
-    return Inflater(source, sink, outputLimit).Run();
+InflateStatus Inflate(InflateSource& source, ByteSink& sink, std::uint64_t outputLimit,
+                      InflateLoop loop) {
+    return Inflater(source, sink, outputLimit, loop).Run();
 }
 
 InflateStatus InflateToVector(std::span<const std::uint8_t> compressed,
-                              std::vector<std::uint8_t>& output, std::uint64_t outputLimit) {
-    Inflater inflater(compressed, output, outputLimit);
+                              std::vector<std::uint8_t>& output, std::uint64_t outputLimit,
+                              InflateLoop loop) {
+    Inflater inflater(compressed, output, outputLimit, loop);
     const InflateStatus status = inflater.Run();
     output.resize(std::min<std::uint64_t>(output.size(), inflater.Produced()));
     return status;

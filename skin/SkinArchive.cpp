@@ -55,18 +55,22 @@ ExtractOutcome DecodeEntry(RandomAccessFile& archive, const SkinEntryRecord& ent
     std::uint64_t dataOffset = std::uint64_t{entry.localHeaderOffset} + kLocalHeaderSize +
                                ReadLittleEndian16(&local[26]) + ReadLittleEndian16(&local[28]);
     if (dataOffset > archive.Size()) return ExtractOutcome::Unreadable;
+    // The central directory's size bounds the entry: the bytes after it (the next entry, the
+    // directory itself) must not be able to finish a stream that was cut short.
+    const std::uint64_t dataEnd = dataOffset + entry.compressedSize;
 
     std::optional<PkwareCipher> cipher;
     if (entry.Encrypted()) {
         if (password.empty()) return ExtractOutcome::Rejected;
         cipher.emplace(password);
         std::array<std::uint8_t, kPkwareHeaderSize> header{};
-        if (!archive.ReadExactly(dataOffset, header)) return ExtractOutcome::Unreadable;
+        if (entry.compressedSize < header.size() || !archive.ReadExactly(dataOffset, header))
+            return ExtractOutcome::Unreadable;
         cipher->Decrypt(header);
         if (header.back() != entry.CheckByte()) return ExtractOutcome::Rejected;
         dataOffset += kPkwareHeaderSize;
     }
-    FileRangeSource raw(archive, dataOffset);
+    FileRangeSource raw(archive, dataOffset, dataEnd);
     std::optional<DecryptingSource> decrypted;
     if (cipher) decrypted.emplace(raw, *cipher);
     InflateSource& source = decrypted ? static_cast<InflateSource&>(*decrypted) : raw;
@@ -114,6 +118,7 @@ std::optional<SkinEntryRecord> FindSkinEntry(RandomAccessFile& archive, std::str
             entry.flags = ReadLittleEndian16(&record[8]);
             entry.modificationTime = ReadLittleEndian16(&record[12]);
             entry.crc32 = ReadLittleEndian32(&record[16]);
+            entry.compressedSize = ReadLittleEndian32(&record[20]);
             entry.uncompressedSize = ReadLittleEndian32(&record[24]);
             entry.localHeaderOffset = ReadLittleEndian32(&record[42]);
             return entry;

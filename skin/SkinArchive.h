@@ -26,6 +26,8 @@ struct SkinEntryRecord {
     std::uint16_t flags = 0;
     std::uint16_t modificationTime = 0;
     std::uint32_t crc32 = 0;
+    // The entry's data, encryption header included: the stream must end within it.
+    std::uint32_t compressedSize = 0;
     std::uint32_t uncompressedSize = 0;
     std::uint32_t localHeaderOffset = 0;
 
@@ -42,7 +44,8 @@ struct SkinEntryRecord {
 // the first entry whose name matches entryName in any letter case.
 std::optional<SkinEntryRecord> FindSkinEntry(RandomAccessFile& archive, std::string_view entryName);
 
-// Decrypts and decodes the entry into output, then applies the size checks: an empty result is
+// Decrypts and decodes the entry's recorded compressed bytes into output (a stream that runs
+// past them is unreadable), then applies the size checks: an empty result is
 // Unreadable, one whose size differs from the record's is Rejected. An entry that records more
 // than kMaxSkinEntrySize is Rejected before anything is read. Output may hold partial data when
 // the outcome is not Success; the caller discards it.

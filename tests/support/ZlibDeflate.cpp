@@ -56,7 +56,8 @@ std::vector<std::uint8_t> ZlibFlushedEvery(std::span<const std::uint8_t> data, s
 }
 
 std::optional<std::vector<std::uint8_t>> ZlibRawInflate(std::span<const std::uint8_t> stream,
-                                                        std::size_t outputLimit, std::string* why) {
+                                                        std::size_t outputLimit, std::string* why,
+                                                        std::vector<std::uint8_t>* partial) {
     z_stream z{};
     if (inflateInit2(&z, -15) != Z_OK) throw std::runtime_error("inflateInit2 failed");
     std::vector<std::uint8_t> out(outputLimit + 1);
@@ -73,6 +74,10 @@ std::optional<std::vector<std::uint8_t>> ZlibRawInflate(std::span<const std::uin
         return out;
     }
     if (why != nullptr) *why = produced > outputLimit ? "output limit" : message;
+    if (partial != nullptr) {
+        out.resize(produced);
+        *partial = std::move(out);
+    }
     return std::nullopt;
 }
 

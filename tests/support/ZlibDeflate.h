@@ -20,9 +20,10 @@ std::vector<std::uint8_t> ZlibRawDeflate(std::span<const std::uint8_t> data, int
 std::vector<std::uint8_t> ZlibFlushedEvery(std::span<const std::uint8_t> data, std::size_t every, int flush);
 
 // zlib's reading of a raw stream: the output when the stream ends within outputLimit bytes,
-// otherwise nothing, with zlib's message (or "output limit") in *why.
-std::optional<std::vector<std::uint8_t>> ZlibRawInflate(std::span<const std::uint8_t> stream,
-                                                        std::size_t outputLimit,
-                                                        std::string* why = nullptr);
+// otherwise nothing, with zlib's message (or "output limit") in *why and what zlib decoded
+// before it stopped in *partial.
+std::optional<std::vector<std::uint8_t>> ZlibRawInflate(
+    std::span<const std::uint8_t> stream, std::size_t outputLimit, std::string* why = nullptr,
+    std::vector<std::uint8_t>* partial = nullptr);
 
 }  // namespace zelkova::testing

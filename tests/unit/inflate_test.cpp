@@ -60,10 +60,10 @@ TEST(HuffmanTree, CompleteCodeRepeatsShortCodesAcrossTheTable) {
     ASSERT_TRUE(tree.Build(lengths, CodeKind::CodeLengths));
     EXPECT_EQ(tree.longest, 2);
     // Codes 0, 10, 11; the table is indexed by the bit-reversed code.
-    EXPECT_EQ(tree.table[0], MakeTreeEntry(0, 1, 0));
-    EXPECT_EQ(tree.table[2], MakeTreeEntry(0, 1, 0));
-    EXPECT_EQ(tree.table[1], MakeTreeEntry(1, 2, 0));
-    EXPECT_EQ(tree.table[3], MakeTreeEntry(2, 2, 0));
+    EXPECT_EQ(tree.table[0], MakeTreeEntry(CodeKind::CodeLengths, 0, 1));
+    EXPECT_EQ(tree.table[2], MakeTreeEntry(CodeKind::CodeLengths, 0, 1));
+    EXPECT_EQ(tree.table[1], MakeTreeEntry(CodeKind::CodeLengths, 1, 2));
+    EXPECT_EQ(tree.table[3], MakeTreeEntry(CodeKind::CodeLengths, 2, 2));
 }
 
 TEST(HuffmanTree, LengthAndDistanceEntriesCarryTheirExtraBits) {
@@ -73,9 +73,17 @@ TEST(HuffmanTree, LengthAndDistanceEntriesCarryTheirExtraBits) {
     // Fixed code of symbol 265 (length 11-12, one extra bit) is 0001001, seven bits.
     std::uint32_t reversed = 0;
     for (int bit = 0; bit < 7; ++bit) reversed |= ((0x09u >> bit) & 1u) << (6 - bit);
-    EXPECT_EQ(fixed.literalLength.table[reversed], MakeTreeEntry(265, 7, 1));
+    const std::uint32_t length = fixed.literalLength.table[reversed];
+    EXPECT_EQ(length, MakeTreeEntry(CodeKind::LiteralLength, 265, 7));
+    EXPECT_EQ(EntryValue(length), 11u);
+    EXPECT_EQ(EntryCodeLength(length), 7u);
+    EXPECT_EQ(EntryExtraBits(length), 1u);
     // Distance code 29 is 11101; its entry takes 13 extra bits.
-    EXPECT_EQ(fixed.distance.table[0x17], MakeTreeEntry(29, 5, 13));
+    const std::uint32_t distance = fixed.distance.table[0x17];
+    EXPECT_EQ(distance, MakeTreeEntry(CodeKind::Distance, 29, 5));
+    EXPECT_EQ(EntryValue(distance), 24577u);
+    EXPECT_EQ(EntryCodeLength(distance), 5u);
+    EXPECT_EQ(EntryExtraBits(distance), 13u);
 }
 
 TEST(HuffmanTree, RefusesOverSubscribedAndMostIncompleteSets) {
@@ -93,6 +101,10 @@ TEST(HuffmanTree, RefusesOverSubscribedAndMostIncompleteSets) {
     const std::uint8_t none[] = {0, 0, 0};
     EXPECT_TRUE(tree.Build(none, CodeKind::Distance));
     EXPECT_EQ(EntryCodeLength(tree.table[0]), 0u);
+    // A complete set, but of more symbols than the code-length alphabet has.
+    const std::uint8_t tooMany[20] = {4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 5, 5, 5, 5, 5, 5, 5, 5};
+    EXPECT_TRUE(tree.Build(tooMany, CodeKind::LiteralLength));
+    EXPECT_FALSE(tree.Build(tooMany, CodeKind::CodeLengths));
 }
 
 // A complete code whose longest codes are 15 bits: lengths 1-13 for 'a'-'m', 14 for the match
@@ -152,21 +164,28 @@ TEST(Inflate, StoredFixedAndDynamicBlocksConcatenate) {
 }
 
 TEST(Inflate, OverlappingCopiesRepeatTheirSource) {
-    for (unsigned distance = 1; distance <= 12; ++distance) {
-        BitWriter bits;
-        testing::PutBlockHeader(bits, true, 1);
-        std::string expected;
-        for (unsigned i = 0; i < distance; ++i) {
-            const char c = static_cast<char>('a' + i);
-            testing::PutFixedLiteral(bits, static_cast<std::uint8_t>(c));
-            expected += c;
+    // Every way a copy is made: short periods, word and 16-byte steps, lengths within and past
+    // the first unconditional steps; by both builds of the inner loop.
+    for (unsigned distance = 1; distance <= 50; ++distance) {
+        for (unsigned length : {3u, 40u, 48u, 49u, 100u, 258u}) {
+            BitWriter bits;
+            testing::PutBlockHeader(bits, true, 1);
+            std::string expected;
+            for (unsigned i = 0; i < distance; ++i) {
+                const char c = static_cast<char>('a' + i % 26 + i / 26);
+                testing::PutFixedLiteral(bits, static_cast<std::uint8_t>(c));
+                expected += c;
+            }
+            testing::PutFixedMatch(bits, length, distance);
+            for (unsigned i = 0; i < length; ++i) expected += expected[i];
+            testing::PutFixedLiteral(bits, 256);
+            const std::vector<std::uint8_t> stream = bits.Finish();
+            for (InflateLoop loop : {InflateLoop::Best, InflateLoop::Portable}) {
+                std::vector<std::uint8_t> out;
+                EXPECT_EQ(InflateToVector(stream, out, kNoOutputLimit, loop), InflateStatus::Done);
+                EXPECT_EQ(Text(out), expected) << "distance " << distance << " length " << length;
+            }
         }
-        testing::PutFixedMatch(bits, 258, distance);
-        for (unsigned i = 0; i < 258; ++i) expected += expected[i];
-        testing::PutFixedLiteral(bits, 256);
-        const Decoded d = Decode(bits.Finish());
-        EXPECT_EQ(d.status, InflateStatus::Done) << "distance " << distance;
-        EXPECT_EQ(d.text, expected) << "distance " << distance;
     }
 }
 

@@ -97,9 +97,13 @@ TEST(InflateAgainstZlib, DecodesMegabytes) {
         const std::vector<std::uint8_t> data = MakeData(kind, 3 * 1024 * 1024 + 12345, 77);
         for (int level : {1, 6, 9}) {
             const std::vector<std::uint8_t> stream = testing::ZlibRawDeflate(data, level);
-            std::vector<std::uint8_t> out;
-            ASSERT_EQ(InflateToVector(stream, out, data.size()), InflateStatus::Done) << level;
-            ASSERT_TRUE(out == data) << "kind " << static_cast<int>(kind) << " level " << level;
+            // The inner loop as the processor allows it best, and as any processor runs it.
+            for (InflateLoop loop : {InflateLoop::Best, InflateLoop::Portable}) {
+                std::vector<std::uint8_t> out;
+                ASSERT_EQ(InflateToVector(stream, out, data.size(), loop), InflateStatus::Done)
+                    << level;
+                ASSERT_TRUE(out == data) << "kind " << static_cast<int>(kind) << " level " << level;
+            }
         }
     }
 }
@@ -114,6 +118,25 @@ TEST(InflateAgainstZlib, DecodesStreamsFlushedEveryFewBytes) {
             ASSERT_EQ(InflateToVector(testing::ZlibFlushedEvery(part, every, flush), out), InflateStatus::Done)
                 << every << " " << flush;
             ASSERT_TRUE(std::equal(out.begin(), out.end(), part.begin(), part.end())) << every << " " << flush;
+        }
+    }
+}
+
+// A stream cut short gives no more than zlib makes of it: only bytes whose codes lie wholly
+// within the input, none decoded from what lies past it.
+TEST(InflateAgainstZlib, CutStreamsGiveOnlyTheBytesTheirCodesHold) {
+    for (Kind kind : {Kind::Text, Kind::Bitmap, Kind::Runs}) {
+        const std::vector<std::uint8_t> data = MakeData(kind, 3000, 11);
+        const std::vector<std::uint8_t> stream = testing::ZlibRawDeflate(data, 6);
+        for (std::size_t cut = 0; cut < stream.size(); ++cut) {
+            const std::span<const std::uint8_t> prefix(stream.data(), cut);
+            std::vector<std::uint8_t> zlib;
+            ASSERT_FALSE(testing::ZlibRawInflate(prefix, data.size(), nullptr, &zlib).has_value());
+            std::vector<std::uint8_t> out;
+            ASSERT_EQ(InflateToVector(prefix, out), InflateStatus::Malformed) << cut;
+            ASSERT_LE(out.size(), zlib.size())
+                << "kind " << static_cast<int>(kind) << " cut " << cut;
+            ASSERT_TRUE(std::equal(out.begin(), out.end(), zlib.begin())) << cut;
         }
     }
 }

@@ -8,6 +8,7 @@
 
 #include "base/StdioFileSystem.h"
 #include "support/CountingOutput.h"
+#include "support/DeflateWriter.h"
 #include "support/ScratchFolder.h"
 #include "support/SkinFileWriter.h"
 #include "support/ZlibDeflate.h"
@@ -179,6 +180,38 @@ TEST_F(SkinArchiveTest, SizeChecksAfterDecoding) {
     std::vector<std::uint8_t> broken = BuildSkinArchive({{"SKINDATA.SK2", {}}}, Zlib());
     broken[30 + 12] = 0xFF;  // the first byte of entry data: block type 3
     EXPECT_EQ(Extract(broken).outcome, ExtractOutcome::Unreadable);
+}
+
+TEST_F(SkinArchiveTest, TheStreamMustEndWithinTheRecordedCompressedSize) {
+    // The data in a stored block, then an empty final stored block: its length fields are the
+    // entry's last four bytes, and the stream needs them after all the data is out.
+    SkinArchiveOptions options;
+    options.deflate = [](std::span<const std::uint8_t> data) {
+        testing::BitWriter bits;
+        testing::PutStoredBlock(bits, false, data);
+        testing::PutStoredBlock(bits, true, {});
+        return bits.Finish();
+    };
+    const std::vector<std::uint8_t> data = Sample(3000);
+    for (const std::string password : {"", "pw"}) {
+        options.password = password;
+        const std::vector<std::uint8_t> good = BuildSkinArchive({{"SKINDATA.SK2", data}}, options);
+        EXPECT_EQ(Extract(good, password).outcome, ExtractOutcome::Success);
+        const std::size_t central = testing::Get32(good, good.size() - 6);
+        const std::uint32_t recorded = testing::Get32(good, central + 20);
+
+        // Recorded four bytes short: the bytes that follow must not finish the stream. It fails
+        // to decode, and the output it holds back is short of the recorded size.
+        std::vector<std::uint8_t> cut = good;
+        testing::Put32(cut, central + 20, recorded - 4);
+        const Result r = Extract(cut, password);
+        EXPECT_EQ(r.outcome, ExtractOutcome::Rejected) << password;
+        EXPECT_TRUE(r.output.empty());
+    }
+    // Too short to hold even the encryption header.
+    std::vector<std::uint8_t> encrypted = BuildSkinArchive({{"SKINDATA.SK2", data}}, options);
+    testing::Put32(encrypted, testing::Get32(encrypted, encrypted.size() - 6) + 20, 11);
+    EXPECT_EQ(Extract(encrypted, "pw").outcome, ExtractOutcome::Rejected);
 }
 
 TEST_F(SkinArchiveTest, OutputPastTheRecordedSizeStopsDecodingAtOnce) {
