@@ -451,16 +451,28 @@ InflateStatus Inflater::ReadDynamicTrees(DynamicTrees& trees) {
     const std::uint32_t* const codeLengthEntries = codeLength.table.data();
     const std::uint32_t codeLengthMask = codeLength.Mask();
 
-    // Written before they are read, up to `total`.
-    std::array<std::uint8_t, 286 + 30> lengths;
+    // Written before they are read, up to `total`; runs are written eight bytes at a time, up
+    // to seven past their end.
+    std::array<std::uint8_t, 286 + 30 + 7> lengths;
     const unsigned total = literalCount + distanceCount;
     unsigned n = 0;
+    // The bit buffer in locals: the byte stores to `lengths` could otherwise alias the members.
+    std::uint64_t bits = bits_;
+    unsigned bitCount = bitCount_;
     while (n < total) {
         // A code of up to 7 bits and up to 7 extra bits.
-        if (!Need(14)) return InflateStatus::Malformed;
-        const std::uint32_t entry = codeLengthEntries[bits_ & codeLengthMask];
+        if (bitCount < 14) {
+            bits_ = bits;
+            bitCount_ = bitCount;
+            if (!Refill()) return InflateStatus::Malformed;
+            bits = bits_;
+            bitCount = bitCount_;
+        }
+        const std::uint32_t entry = codeLengthEntries[bits & codeLengthMask];
         if (EntryCodeLength(entry) == 0) return InflateStatus::Malformed;
-        const std::uint32_t extra = TakeEntry(entry);
+        const std::uint32_t extra = ExtraBitsValue(bits, entry);
+        bits >>= EntryBits(entry);
+        bitCount -= EntryBits(entry);
         const std::uint32_t symbol = EntryValue(entry);
         if (symbol < 16) {
             lengths[n++] = static_cast<std::uint8_t>(symbol);
@@ -475,9 +487,12 @@ InflateStatus Inflater::ReadDynamicTrees(DynamicTrees& trees) {
             repeat += 8;
         }
         if (repeat > total - n) return InflateStatus::Malformed;
-        std::fill_n(lengths.begin() + n, repeat, value);
+        const std::uint64_t run = value * 0x0101010101010101ull;
+        for (unsigned i = 0; i < repeat; i += 8) std::memcpy(lengths.data() + n + i, &run, 8);
         n += repeat;
     }
+    bits_ = bits;
+    bitCount_ = bitCount;
     // Without an end-of-block code no block could ever end.
     if (lengths[256] == 0) return InflateStatus::Malformed;
     const std::span<const std::uint8_t> all(lengths.data(), total);
