@@ -152,21 +152,28 @@ inline void CopyMatch(std::uint8_t* out, std::size_t distance, std::size_t lengt
         return;
     }
     if (distance == 1 || distance == 2 || distance == 4) {
-        // The period divides a word: repeat one word made of it.
-        std::uint64_t pattern = 0;
-        if (distance == 1) pattern = *from * 0x0101010101010101ull;
-        if (distance == 2)
-            pattern = (from[0] | std::uint64_t{from[1]} << 8) * 0x0001000100010001ull;
+        // The period divides a word: repeat one word made of it (four first: four-byte pixels).
+        std::uint64_t pattern;
         if (distance == 4) {
             std::uint32_t half;
             std::memcpy(&half, from, sizeof half);
             pattern = half | std::uint64_t{half} << 32;
+        } else if (distance == 1) {
+            pattern = *from * 0x0101010101010101ull;
+        } else {
+            pattern = (from[0] | std::uint64_t{from[1]} << 8) * 0x0001000100010001ull;
         }
-        do {
-            std::memcpy(out, &pattern, 8);
-            std::memcpy(out + 8, &pattern, 8);
+        // Sixteen bytes a step (one vector store where there are vectors); most such matches
+        // are short and end after the first.
+        std::uint8_t block[16];
+        std::memcpy(block, &pattern, 8);
+        std::memcpy(block + 8, &pattern, 8);
+        std::memcpy(out, block, 16);
+        out += 16;
+        while (out < end) {
+            std::memcpy(out, block, 16);
             out += 16;
-        } while (out < end);
+        }
         return;
     }
     // Periods of 3, 5, 6 and 7 bytes: word steps of one period each, whose first `distance`
