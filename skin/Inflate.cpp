@@ -568,16 +568,16 @@ InflateStatus Inflater::FastLoopBody(LiteralTree& literal, DistanceTreeT& distan
     // than the 15 bits every path leaves behind: the lookup overlaps the refill.
     refill();
     std::uint32_t entry = literalEntries[bits & literalMask];
-    // A pass reads at most seven bytes on and writes at most kMaxMatch: the passes that are
-    // sure to start within both bounds run without checking them.
-    do {
-        std::size_t passes = std::min(static_cast<std::size_t>(inStop - in) / 7,
-                                      (outStop - 1 - pos) / kMaxMatch) +
-                             1;
-        do {
-            // All 64 bits are input now: three literals of up to 15 bits and the lookup of a
-            // fourth code, or a length, a distance and the next lookup (20 + 28 + 15).
-            refill();
+    // One pass: false when the block ends here or the stream is malformed (status says which).
+    const auto pass = [&]() __attribute__((always_inline)) {
+        // All 64 bits are input now: three literals of up to 15 bits and the lookup of a
+        // fourth code, or a length, a distance and the next lookup (20 + 28 + 15).
+        refill();
+        if (IsLiteral(entry)) {
+            bits >>= entry & 63;
+            bitCount -= entry;
+            out[pos++] = literalByte(entry);
+            entry = literalEntries[bits & literalMask];
             if (IsLiteral(entry)) {
                 bits >>= entry & 63;
                 bitCount -= entry;
@@ -588,58 +588,68 @@ InflateStatus Inflater::FastLoopBody(LiteralTree& literal, DistanceTreeT& distan
                     bitCount -= entry;
                     out[pos++] = literalByte(entry);
                     entry = literalEntries[bits & literalMask];
-                    if (IsLiteral(entry)) {
-                        bits >>= entry & 63;
-                        bitCount -= entry;
-                        out[pos++] = literalByte(entry);
-                        entry = literalEntries[bits & literalMask];
-                    }
                 }
-                continue;
+            }
+            return true;
+        }
+        if (IsExceptional(entry)) {
+            if (EntryCodeLength(entry) == 0) {
+                entry = ResolveLongCode(literal, bits, literalMask);
+                if (entry == kNoCodeEntry) {
+                    status = InflateStatus::Malformed;
+                    return false;
+                }
+                if (IsLiteral(entry)) {
+                    bits >>= entry & 63;
+                    bitCount -= entry;
+                    out[pos++] = literalByte(entry);
+                    entry = literalEntries[bits & literalMask];
+                    return true;
+                }
             }
             if (IsExceptional(entry)) {
-                if (EntryCodeLength(entry) == 0) {
-                    entry = ResolveLongCode(literal, bits, literalMask);
-                    if (entry == kNoCodeEntry) {
-                        status = InflateStatus::Malformed;
-                        break;
-                    }
-                    if (IsLiteral(entry)) {
-                        bits >>= entry & 63;
-                        bitCount -= entry;
-                        out[pos++] = literalByte(entry);
-                        entry = literalEntries[bits & literalMask];
-                        continue;
-                    }
-                }
-                if (IsExceptional(entry)) {
-                    // The end of the block, or 286 and 287, which take part in no code.
-                    consume(entry);
-                    status = IsEndOfBlock(entry) ? InflateStatus::Done : InflateStatus::Malformed;
-                    break;
-                }
+                // The end of the block, or 286 and 287, which take part in no code.
+                consume(entry);
+                status = IsEndOfBlock(entry) ? InflateStatus::Done : InflateStatus::Malformed;
+                return false;
             }
-            const std::size_t length = EntryValue(entry) + consume(entry);
-            std::uint32_t distanceEntry = distanceEntries[bits & distanceMask];
+        }
+        const std::size_t length = EntryValue(entry) + consume(entry);
+        std::uint32_t distanceEntry = distanceEntries[bits & distanceMask];
+        if (IsExceptional(distanceEntry)) {
+            // No code here, or distances 30 and 31, which take part in no code.
+            if (EntryCodeLength(distanceEntry) == 0)
+                distanceEntry = ResolveLongCode(distance, bits, distanceMask);
             if (IsExceptional(distanceEntry)) {
-                // No code here, or distances 30 and 31, which take part in no code.
-                if (EntryCodeLength(distanceEntry) == 0)
-                    distanceEntry = ResolveLongCode(distance, bits, distanceMask);
-                if (IsExceptional(distanceEntry)) {
-                    status = InflateStatus::Malformed;
-                    break;
-                }
-            }
-            const std::size_t dist = EntryValue(distanceEntry) + consume(distanceEntry);
-            entry = literalEntries[bits & literalMask];
-            // Nothing before the first byte written may be referred to.
-            if (dist > pos) {
                 status = InflateStatus::Malformed;
-                break;
+                return false;
             }
-            CopyMatch(out + pos, dist, length);
-            pos += length;
-        } while (--passes != 0);
+        }
+        const std::size_t dist = EntryValue(distanceEntry) + consume(distanceEntry);
+        entry = literalEntries[bits & literalMask];
+        // Nothing before the first byte written may be referred to.
+        if (dist > pos) {
+            status = InflateStatus::Malformed;
+            return false;
+        }
+        CopyMatch(out + pos, dist, length);
+        pos += length;
+        return true;
+    };
+    // A pass reads at most seven bytes on and writes at most kMaxMatch: the passes that are
+    // sure to start within both bounds run without checking them. Near the end of the output,
+    // where that count would be small, each pass checks the bounds instead.
+    do {
+        const std::size_t room = outStop - 1 - pos;
+        if (room < 8 * kMaxMatch) {
+            while (pass() && pos < outStop && in <= inStop) {
+            }
+            break;
+        }
+        std::size_t passes =
+            std::min(static_cast<std::size_t>(inStop - in) / 7, room / kMaxMatch) + 1;
+        while (pass() && --passes != 0) {
+        }
     } while (status == kGoOn && pos < outStop && in <= inStop);
     outPos_ = pos;
     in_ = in;
