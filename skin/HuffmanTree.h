@@ -22,8 +22,11 @@
 // with the symbol's base already looked up.
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <span>
+#include <type_traits>
 
 namespace zelkova {
 
@@ -134,7 +137,8 @@ struct THuffmanTree {
     int tableBits = 0;  // T, the table's width: L unless the build capped it
     std::uint32_t slowDecodes = 0;
     // The canonical code, kept for decoding codes longer than the table and for widening it.
-    std::array<std::uint16_t, MaxBits + 1> count{};
+    static constexpr std::size_t kCounts = std::bit_ceil(std::size_t{MaxBits + 1});
+    std::array<std::uint16_t, kCounts> count{};
     std::array<std::uint16_t, MaxBits + 1> firstCode{};   // first code of each length
     std::array<std::uint16_t, MaxBits + 1> firstIndex{};  // its entry's place in `sorted`
     // Written before they are read: left uninitialised, so that making a tree costs nothing.
@@ -149,20 +153,20 @@ struct THuffmanTree {
     constexpr bool Build(std::span<const std::uint8_t> lengths, CodeKind kind,
                          int maxTableBits = MaxBits) {
         const std::span<const std::uint32_t> symbolEntries = SymbolEntries(kind);
-        if (lengths.size() > symbolEntries.size()) return false;
+        const std::size_t size = lengths.size();
+        if (size > symbolEntries.size()) return false;
+        // Lengths are checked once, by their maximum; until then a count is indexed by the
+        // length's low bits, which stay inside the (power-of-two sized) counts.
         count = {};
-        for (std::uint8_t len : lengths) {
-            if (len > MaxBits) return false;
-            ++count[len];
-        }
+        std::uint32_t top = 0;
+        ForEachLength(lengths, [&](std::size_t symbol) {
+            const std::uint32_t len = lengths[symbol];
+            top = std::max(top, len);
+            ++count[len & (kCounts - 1)];
+        });
+        if (top > MaxBits) return false;
         count[0] = 0;
-        longest = 0;
-        for (int len = MaxBits; len >= 1; --len) {
-            if (count[len] != 0) {
-                longest = len;
-                break;
-            }
-        }
+        longest = static_cast<int>(top);
         // Count the code space: over-subscribed sets can never be decoded unambiguously.
         std::int32_t left = 1;
         for (int len = 1; len <= MaxBits; ++len) {
@@ -181,11 +185,14 @@ struct THuffmanTree {
             code = (code + count[len]) << 1;
             index = static_cast<std::uint16_t>(index + count[len]);
         }
+        // Unused symbols are put past the used ones, where nothing reads them: no branch on
+        // the length.
         std::array<std::uint16_t, MaxBits + 1> next = firstIndex;
-        for (std::size_t symbol = 0; symbol < lengths.size(); ++symbol) {
+        next[0] = index;
+        ForEachLength(lengths, [&](std::size_t symbol) {
             const std::uint32_t len = lengths[symbol];
-            if (len != 0) sorted[next[len]++] = symbolEntries[symbol] + len * 0x101u;
-        }
+            sorted[next[len]++] = symbolEntries[symbol] + len * 0x101u;
+        });
 
         slowDecodes = 0;
         tableBits = 0;
@@ -221,6 +228,25 @@ struct THuffmanTree {
     }
 
 private:
+    // Calls visit(i) for each i of `lengths`, except some whose length is 0: a small block's
+    // lengths are mostly 0, and eight of them at once are skipped.
+    template <class Visit>
+    static constexpr void ForEachLength(std::span<const std::uint8_t> lengths, Visit visit) {
+        const std::size_t size = lengths.size();
+        std::size_t i = 0;
+        for (; i + 8 <= size; i += 8) {
+            std::uint64_t word = 0;
+            if (std::is_constant_evaluated()) {
+                for (int k = 0; k < 8; ++k) word |= lengths[i + k];
+            } else {
+                std::memcpy(&word, lengths.data() + i, sizeof word);
+            }
+            if (word == 0) continue;
+            for (std::size_t k = 0; k < 8; ++k) visit(i + k);
+        }
+        for (; i < size; ++i) visit(i);
+    }
+
     // Widens the table from tableBits to `bits`: each step doubles it, so that every shorter
     // code repeats at each position whose low bits match it, then adds the codes of the new
     // length at their bit-reversed positions.

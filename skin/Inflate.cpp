@@ -152,21 +152,28 @@ inline void CopyMatch(std::uint8_t* out, std::size_t distance, std::size_t lengt
         return;
     }
     if (distance == 1 || distance == 2 || distance == 4) {
-        // The period divides a word: repeat one word made of it.
-        std::uint64_t pattern = 0;
-        if (distance == 1) pattern = *from * 0x0101010101010101ull;
-        if (distance == 2)
-            pattern = (from[0] | std::uint64_t{from[1]} << 8) * 0x0001000100010001ull;
+        // The period divides a word: repeat one word made of it (four first: four-byte pixels).
+        std::uint64_t pattern;
         if (distance == 4) {
             std::uint32_t half;
             std::memcpy(&half, from, sizeof half);
             pattern = half | std::uint64_t{half} << 32;
+        } else if (distance == 1) {
+            pattern = *from * 0x0101010101010101ull;
+        } else {
+            pattern = (from[0] | std::uint64_t{from[1]} << 8) * 0x0001000100010001ull;
         }
-        do {
-            std::memcpy(out, &pattern, 8);
-            std::memcpy(out + 8, &pattern, 8);
+        // Sixteen bytes a step (one vector store where there are vectors); most such matches
+        // are short and end after the first.
+        std::uint8_t block[16];
+        std::memcpy(block, &pattern, 8);
+        std::memcpy(block + 8, &pattern, 8);
+        std::memcpy(out, block, 16);
+        out += 16;
+        while (out < end) {
+            std::memcpy(out, block, 16);
             out += 16;
-        } while (out < end);
+        }
         return;
     }
     // Periods of 3, 5, 6 and 7 bytes: word steps of one period each, whose first `distance`
@@ -451,16 +458,28 @@ InflateStatus Inflater::ReadDynamicTrees(DynamicTrees& trees) {
     const std::uint32_t* const codeLengthEntries = codeLength.table.data();
     const std::uint32_t codeLengthMask = codeLength.Mask();
 
-    // Written before they are read, up to `total`.
-    std::array<std::uint8_t, 286 + 30> lengths;
+    // Written before they are read, up to `total`; runs are written eight bytes at a time, up
+    // to seven past their end.
+    std::array<std::uint8_t, 286 + 30 + 7> lengths;
     const unsigned total = literalCount + distanceCount;
     unsigned n = 0;
+    // The bit buffer in locals: the byte stores to `lengths` could otherwise alias the members.
+    std::uint64_t bits = bits_;
+    unsigned bitCount = bitCount_;
     while (n < total) {
         // A code of up to 7 bits and up to 7 extra bits.
-        if (!Need(14)) return InflateStatus::Malformed;
-        const std::uint32_t entry = codeLengthEntries[bits_ & codeLengthMask];
+        if (bitCount < 14) {
+            bits_ = bits;
+            bitCount_ = bitCount;
+            if (!Refill()) return InflateStatus::Malformed;
+            bits = bits_;
+            bitCount = bitCount_;
+        }
+        const std::uint32_t entry = codeLengthEntries[bits & codeLengthMask];
         if (EntryCodeLength(entry) == 0) return InflateStatus::Malformed;
-        const std::uint32_t extra = TakeEntry(entry);
+        const std::uint32_t extra = ExtraBitsValue(bits, entry);
+        bits >>= EntryBits(entry);
+        bitCount -= EntryBits(entry);
         const std::uint32_t symbol = EntryValue(entry);
         if (symbol < 16) {
             lengths[n++] = static_cast<std::uint8_t>(symbol);
@@ -475,9 +494,12 @@ InflateStatus Inflater::ReadDynamicTrees(DynamicTrees& trees) {
             repeat += 8;
         }
         if (repeat > total - n) return InflateStatus::Malformed;
-        std::fill_n(lengths.begin() + n, repeat, value);
+        const std::uint64_t run = value * 0x0101010101010101ull;
+        for (unsigned i = 0; i < repeat; i += 8) std::memcpy(lengths.data() + n + i, &run, 8);
         n += repeat;
     }
+    bits_ = bits;
+    bitCount_ = bitCount;
     // Without an end-of-block code no block could ever end.
     if (lengths[256] == 0) return InflateStatus::Malformed;
     const std::span<const std::uint8_t> all(lengths.data(), total);
@@ -546,7 +568,8 @@ InflateStatus Inflater::FastLoopBody(LiteralTree& literal, DistanceTreeT& distan
     // than the 15 bits every path leaves behind: the lookup overlaps the refill.
     refill();
     std::uint32_t entry = literalEntries[bits & literalMask];
-    do {
+    // One pass: false when the block ends here or the stream is malformed (status says which).
+    const auto pass = [&]() __attribute__((always_inline)) {
         // All 64 bits are input now: three literals of up to 15 bits and the lookup of a
         // fourth code, or a length, a distance and the next lookup (20 + 28 + 15).
         refill();
@@ -567,28 +590,28 @@ InflateStatus Inflater::FastLoopBody(LiteralTree& literal, DistanceTreeT& distan
                     entry = literalEntries[bits & literalMask];
                 }
             }
-            continue;
+            return true;
         }
         if (IsExceptional(entry)) {
             if (EntryCodeLength(entry) == 0) {
                 entry = ResolveLongCode(literal, bits, literalMask);
                 if (entry == kNoCodeEntry) {
                     status = InflateStatus::Malformed;
-                    break;
+                    return false;
                 }
                 if (IsLiteral(entry)) {
                     bits >>= entry & 63;
                     bitCount -= entry;
                     out[pos++] = literalByte(entry);
                     entry = literalEntries[bits & literalMask];
-                    continue;
+                    return true;
                 }
             }
             if (IsExceptional(entry)) {
                 // The end of the block, or 286 and 287, which take part in no code.
                 consume(entry);
                 status = IsEndOfBlock(entry) ? InflateStatus::Done : InflateStatus::Malformed;
-                break;
+                return false;
             }
         }
         const std::size_t length = EntryValue(entry) + consume(entry);
@@ -599,7 +622,7 @@ InflateStatus Inflater::FastLoopBody(LiteralTree& literal, DistanceTreeT& distan
                 distanceEntry = ResolveLongCode(distance, bits, distanceMask);
             if (IsExceptional(distanceEntry)) {
                 status = InflateStatus::Malformed;
-                break;
+                return false;
             }
         }
         const std::size_t dist = EntryValue(distanceEntry) + consume(distanceEntry);
@@ -607,11 +630,27 @@ InflateStatus Inflater::FastLoopBody(LiteralTree& literal, DistanceTreeT& distan
         // Nothing before the first byte written may be referred to.
         if (dist > pos) {
             status = InflateStatus::Malformed;
-            break;
+            return false;
         }
         CopyMatch(out + pos, dist, length);
         pos += length;
-    } while (pos < outStop && in <= inStop);
+        return true;
+    };
+    // A pass reads at most seven bytes on and writes at most kMaxMatch: the passes that are
+    // sure to start within both bounds run without checking them. Near the end of the output,
+    // where that count would be small, each pass checks the bounds instead.
+    do {
+        const std::size_t room = outStop - 1 - pos;
+        if (room < 8 * kMaxMatch) {
+            while (pass() && pos < outStop && in <= inStop) {
+            }
+            break;
+        }
+        std::size_t passes =
+            std::min(static_cast<std::size_t>(inStop - in) / 7, room / kMaxMatch) + 1;
+        while (pass() && --passes != 0) {
+        }
+    } while (status == kGoOn && pos < outStop && in <= inStop);
     outPos_ = pos;
     in_ = in;
     bits_ = bits;
