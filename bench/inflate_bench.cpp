@@ -37,7 +37,7 @@
 #include <regex>
 #include <string>
 
-#include "skin/Inflate.h"
+#include "skin/file/Inflate.h"
 #include "base/StdioFileSystem.h"
 #include "support/DeflateWriter.h"
 #include "support/Libdeflate.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/SUI2SkinReader.h"
+#include "skin/file/SUI2SkinReader.h"
 #include "base/StdioFileSystem.h"
 #include "support/ScratchFolder.h"
 #include "support/SkinFileWriter.h"

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "skin/Inflate.h"
+#include "skin/file/Inflate.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     constexpr std::uint64_t kLimit = 1u << 22;

@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/Inflate.h"
+#include "skin/file/Inflate.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "skin/SkinArchive.h"
+#include "skin/file/SkinArchive.h"
 #include "tests/support/CountingOutput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "skin/BmpImage.h"
-#include "skin/SkinContainer.h"
+#include "skin/file/BmpImage.h"
+#include "skin/file/SkinContainer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> bytes(data, size);

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "skin/SUI2SkinReader.h"
-#include "skin/SkinArchive.h"
+#include "skin/file/SUI2SkinReader.h"
+#include "skin/file/SkinArchive.h"
 #include "tests/support/CountingTempFolder.h"
 #include "tests/support/MemoryFileSystem.h"
 

@@ -7,8 +7,8 @@
 #include "gui/ImageList.h"
 #include "gui/Menu.h"
 #include "skin/ButtonCaption.h"
-#include "skin/SUI2Define.h"
 #include "skin/SUIThemes_win.h"
+#include "skin/file/SUI2Define.h"
 
 namespace zelkova {
 

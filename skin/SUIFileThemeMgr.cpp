@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "skin/SUI2Define.h"
+#include "skin/file/SUI2Define.h"
 
 namespace zelkova {
 namespace {

@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "skin/SUI2SkinReader.h"
 #include "skin/ThemeSource.h"
+#include "skin/file/SUI2SkinReader.h"
 
 namespace zelkova {
 

@@ -5,8 +5,8 @@
 #include "gui/Canvas.h"
 #include "skin/ButtonCaption.h"
 #include "skin/GroupFrame.h"
-#include "skin/SUI2Define.h"
 #include "skin/SUIPublic_win.h"
+#include "skin/file/SUI2Define.h"
 
 namespace zelkova {
 

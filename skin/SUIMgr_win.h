@@ -8,9 +8,9 @@
 
 #include "gui/Component.h"
 #include "gui/Gdi.h"
-#include "skin/SUI2SkinReader.h"
 #include "skin/SUIFileThemeCore.h"
 #include "skin/ThemeSource.h"
+#include "skin/file/SUI2SkinReader.h"
 
 namespace zelkova {
 

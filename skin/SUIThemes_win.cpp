@@ -11,7 +11,7 @@
 
 #include "base/LittleEndian.h"
 #include "gui/ResourceBytes.h"
-#include "skin/BmpImage.h"
+#include "skin/file/BmpImage.h"
 
 namespace zelkova {
 

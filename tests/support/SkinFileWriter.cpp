@@ -4,8 +4,8 @@
 #include <memory>
 #include <string_view>
 
-#include "skin/Crc32.h"
-#include "skin/PkwareCipher.h"
+#include "skin/file/Crc32.h"
+#include "skin/file/PkwareCipher.h"
 #include "support/DeflateWriter.h"
 
 namespace zelkova::testing {

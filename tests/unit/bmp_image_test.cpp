@@ -1,4 +1,4 @@
-#include "skin/BmpImage.h"
+#include "skin/file/BmpImage.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 
 #include <random>
 
-#include "skin/Inflate.h"
+#include "skin/file/Inflate.h"
 #include "support/Libdeflate.h"
 
 namespace zelkova {

@@ -1,4 +1,4 @@
-#include "skin/Inflate.h"
+#include "skin/file/Inflate.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "skin/HuffmanTree.h"
+#include "skin/file/HuffmanTree.h"
 #include "support/DeflateWriter.h"
 
 namespace zelkova {

@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-#include "skin/Inflate.h"
+#include "skin/file/Inflate.h"
 #include "support/ZlibDeflate.h"
 
 namespace zelkova {

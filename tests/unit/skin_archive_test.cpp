@@ -1,4 +1,4 @@
-#include "skin/SkinArchive.h"
+#include "skin/file/SkinArchive.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "skin/SkinContainer.h"
+#include "skin/file/SkinContainer.h"
 
 #include <gtest/gtest.h>
 
-#include "skin/BmpImage.h"
+#include "skin/file/BmpImage.h"
 #include "support/SkinFileWriter.h"
 
 namespace zelkova {

@@ -1,8 +1,8 @@
-#include "skin/SUI2SkinReader.h"
+#include "skin/file/SUI2SkinReader.h"
 
 #include <gtest/gtest.h>
 
-#include "skin/SUI2Define.h"
+#include "skin/file/SUI2Define.h"
 #include "skin/SUIFileThemeCore.h"
 #include "skin/SUIFileThemeMgr.h"
 #include "base/StdioFileSystem.h"

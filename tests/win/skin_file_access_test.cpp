@@ -9,7 +9,7 @@
 #include "base/AsciiText.h"
 #include "platform/WinFileSystem.h"
 #include "platform/WinSkinSearchFolders.h"
-#include "skin/SUI2SkinReader.h"
+#include "skin/file/SUI2SkinReader.h"
 #include "support/CountingTempFolder.h"
 #include "support/SkinFixtures_win.h"
 #include "support/WinProcess_win.h"

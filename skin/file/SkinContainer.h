@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/BmpImage.h"
+#include "skin/file/BmpImage.h"
 #include "base/FileAccess.h"
 
 namespace zelkova {

@@ -1,6 +1,6 @@
-#include "skin/PkwareCipher.h"
+#include "skin/file/PkwareCipher.h"
 
-#include "skin/Crc32.h"
+#include "skin/file/Crc32.h"
 
 namespace zelkova {
 

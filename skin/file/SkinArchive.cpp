@@ -1,12 +1,12 @@
-#include "skin/SkinArchive.h"
+#include "skin/file/SkinArchive.h"
 
 #include <array>
 #include <vector>
 
 #include "base/AsciiText.h"
 #include "base/LittleEndian.h"
-#include "skin/Inflate.h"
-#include "skin/PkwareCipher.h"
+#include "skin/file/Inflate.h"
+#include "skin/file/PkwareCipher.h"
 
 namespace zelkova {
 namespace {

@@ -24,7 +24,7 @@
 //
 // Nothing is cleared that is written before it is read: the buffers, the window and the tables
 // of dynamic blocks (allocated at the first such block) start uninitialised.
-#include "skin/Inflate.h"
+#include "skin/file/Inflate.h"
 
 #include <algorithm>
 #include <bit>
@@ -32,7 +32,7 @@
 #include <memory>
 #include <type_traits>
 
-#include "skin/HuffmanTree.h"
+#include "skin/file/HuffmanTree.h"
 
 namespace zelkova {
 namespace {

@@ -13,7 +13,7 @@
 // does a code cut short by the end of the codes. Codes that stop between two codes without an
 // end of bitmap leave the pixels not reached as they came in; the pad byte after a last absolute
 // run may be missing, since no code follows it.
-#include "skin/BmpRunLength.h"
+#include "skin/file/BmpRunLength.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "skin/SUI2SkinReader.h"
+#include "skin/file/SUI2SkinReader.h"
 
-#include "skin/SUI2Define.h"
-#include "skin/SkinArchive.h"
+#include "skin/file/SUI2Define.h"
+#include "skin/file/SkinArchive.h"
 
 namespace zelkova {
 

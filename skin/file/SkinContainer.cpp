@@ -1,4 +1,4 @@
-#include "skin/SkinContainer.h"
+#include "skin/file/SkinContainer.h"
 
 #include <array>
 #include <algorithm>

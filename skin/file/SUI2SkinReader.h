@@ -7,7 +7,7 @@
 
 #include "base/FileAccess.h"
 #include "base/TempFileName.h"
-#include "skin/SkinContainer.h"
+#include "skin/file/SkinContainer.h"
 
 namespace zelkova {
 

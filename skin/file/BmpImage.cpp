@@ -1,11 +1,11 @@
-#include "skin/BmpImage.h"
+#include "skin/file/BmpImage.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
 
 #include "base/LittleEndian.h"
-#include "skin/BmpRunLength.h"
+#include "skin/file/BmpRunLength.h"
 
 namespace zelkova {
 namespace {

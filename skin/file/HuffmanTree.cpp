@@ -1,4 +1,4 @@
-#include "skin/HuffmanTree.h"
+#include "skin/file/HuffmanTree.h"
 
 namespace zelkova {
 namespace {
