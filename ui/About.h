@@ -6,8 +6,8 @@
 #include "gui/Image.h"
 #include "gui/Label.h"
 #include "gui/Panel.h"
-#include "skin/SUIButton_win.h"
-#include "skin/SUIURLLabel_win.h"
+#include "skin/win/SUIButton_win.h"
+#include "skin/win/SUIURLLabel_win.h"
 
 namespace zelkova {
 

@@ -10,9 +10,9 @@
 #include "gui/Edit.h"
 #include "gui/Form.h"
 #include "gui/Label.h"
-#include "skin/SUIButton_win.h"
-#include "skin/SUIGroupBox_win.h"
-#include "skin/SUIURLLabel_win.h"
+#include "skin/win/SUIButton_win.h"
+#include "skin/win/SUIGroupBox_win.h"
+#include "skin/win/SUIURLLabel_win.h"
 
 namespace zelkova {
 

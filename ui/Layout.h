@@ -5,7 +5,7 @@
 
 #include "gui/Form.h"
 #include "gui/Properties.h"
-#include "skin/SUIButton_win.h"
+#include "skin/win/SUIButton_win.h"
 
 namespace zelkova {
 

@@ -19,8 +19,8 @@
 #include "gui/Menu.h"
 #include "gui/Panel.h"
 #include "jump/KeyResolution.h"
-#include "skin/SUIButton_win.h"
-#include "skin/SUIURLLabel_win.h"
+#include "skin/win/SUIButton_win.h"
+#include "skin/win/SUIURLLabel_win.h"
 #include "ui/AddRegistry.h"
 #include "ui/FavouritesView.h"
 

@@ -14,7 +14,7 @@
 #include "platform/WinRegistry.h"
 #include "platform/WinSettingsEnvironment.h"
 #include "platform/WineDetection.h"
-#include "skin/SUIURLLabel_win.h"
+#include "skin/win/SUIURLLabel_win.h"
 #include "ui/FailureMessage.h"
 #include "ui/Main.h"
 #include "ui/Product.h"

@@ -19,9 +19,9 @@
 #include "gui/Canvas.h"
 #include "gui/Form.h"
 #include "gui/Gdi.h"
-#include "skin/SUIButton_win.h"
-#include "skin/SUIPublic_win.h"
-#include "skin/SUIThemes_win.h"
+#include "skin/win/SUIButton_win.h"
+#include "skin/win/SUIPublic_win.h"
+#include "skin/win/SUIThemes_win.h"
 
 namespace zelkova {
 namespace {

@@ -22,9 +22,9 @@
 #include "gui/Label.h"
 #include "gui/Messages.h"
 #include "gui/Timer.h"
-#include "skin/SUIButton_win.h"
-#include "skin/SUIGroupBox_win.h"
-#include "skin/SUIURLLabel_win.h"
+#include "skin/win/SUIButton_win.h"
+#include "skin/win/SUIGroupBox_win.h"
+#include "skin/win/SUIURLLabel_win.h"
 
 namespace zelkova {
 namespace {

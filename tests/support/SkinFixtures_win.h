@@ -9,7 +9,7 @@
 
 #include "platform/WinFileSystem.h"
 #include "platform/WinSkinSearchFolders.h"
-#include "skin/SUIMgr_win.h"
+#include "skin/win/SUIMgr_win.h"
 #include "support/SkinFileWriter.h"
 
 namespace zelkova::testing {

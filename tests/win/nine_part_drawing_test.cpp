@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "skin/SUIPublic_win.h"
+#include "skin/win/SUIPublic_win.h"
 #include "support/PixelCanvas_win.h"
 
 namespace zelkova {

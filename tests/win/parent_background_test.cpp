@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "gui/Gdi.h"
-#include "skin/SUIPublic_win.h"
+#include "skin/win/SUIPublic_win.h"
 #include "support/PixelCanvas_win.h"
 
 namespace zelkova {

@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "gui/Form.h"
-#include "skin/SUIButton_win.h"
-#include "skin/SUIGroupBox_win.h"
-#include "skin/SUIThemes_win.h"
-#include "skin/SUIURLLabel_win.h"
+#include "skin/win/SUIButton_win.h"
+#include "skin/win/SUIGroupBox_win.h"
+#include "skin/win/SUIThemes_win.h"
+#include "skin/win/SUIURLLabel_win.h"
 #include "support/GuiTesting_win.h"
 #include "support/PixelCanvas_win.h"
 

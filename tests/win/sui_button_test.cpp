@@ -8,7 +8,7 @@
 #include "gui/Edit.h"
 #include "gui/ImageList.h"
 #include "gui/Timer.h"
-#include "skin/SUIButton_win.h"
+#include "skin/win/SUIButton_win.h"
 #include "support/GuiTesting_win.h"
 #include "support/PixelCanvas_win.h"
 

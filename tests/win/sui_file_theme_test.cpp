@@ -10,9 +10,9 @@
 #include <memory>
 
 #include "gui/Properties.h"
-#include "skin/SUIButton_win.h"
-#include "skin/SUIGroupBox_win.h"
-#include "skin/SUIMgr_win.h"
+#include "skin/win/SUIButton_win.h"
+#include "skin/win/SUIGroupBox_win.h"
+#include "skin/win/SUIMgr_win.h"
 #include "support/GuiTesting_win.h"
 #include "support/PixelCanvas_win.h"
 #include "support/SkinFixtures_win.h"

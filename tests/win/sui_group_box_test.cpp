@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "gui/Edit.h"
-#include "skin/SUIButton_win.h"
-#include "skin/SUIGroupBox_win.h"
+#include "skin/win/SUIButton_win.h"
+#include "skin/win/SUIGroupBox_win.h"
 #include "support/GuiTesting_win.h"
 #include "support/PixelCanvas_win.h"
 

@@ -2,7 +2,7 @@
 // fake shell.
 #include <gtest/gtest.h>
 
-#include "skin/SUIURLLabel_win.h"
+#include "skin/win/SUIURLLabel_win.h"
 #include "support/GuiTesting_win.h"
 
 namespace zelkova {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/SUIThemes_win.h"
+#include "skin/win/SUIThemes_win.h"
 #include "support/PixelCanvas_win.h"
 
 namespace zelkova {

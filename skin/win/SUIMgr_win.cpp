@@ -1,11 +1,11 @@
-#include "skin/SUIMgr_win.h"
+#include "skin/win/SUIMgr_win.h"
 
 #include <algorithm>
 
 #include "gui/Form.h"
 #include "gui/Properties.h"
-#include "skin/SUIButton_win.h"
-#include "skin/SUIGroupBox_win.h"
+#include "skin/win/SUIButton_win.h"
+#include "skin/win/SUIGroupBox_win.h"
 
 namespace zelkova {
 namespace {

@@ -4,7 +4,7 @@
 // small fraction of the cost: under Wine one keyed TransparentBlt or one image-list round trip
 // of a corner costs hundreds of microseconds, a plain blit well under one. Anything else takes
 // the GDI road: corners through image lists, edges and centre through keyed stretching copies.
-#include "skin/SUIPublic_win.h"
+#include "skin/win/SUIPublic_win.h"
 
 #include <algorithm>
 #include <cstdint>

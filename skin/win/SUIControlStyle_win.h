@@ -4,8 +4,8 @@
 
 #include "gui/Properties.h"
 #include "skin/ButtonLayout.h"
-#include "skin/SUIMgr_win.h"
 #include "skin/SUIThemes.h"
+#include "skin/win/SUIMgr_win.h"
 
 namespace zelkova {
 

@@ -1,4 +1,4 @@
-#include "skin/SUIButton_win.h"
+#include "skin/win/SUIButton_win.h"
 
 #include <algorithm>
 
@@ -7,8 +7,8 @@
 #include "gui/ImageList.h"
 #include "gui/Menu.h"
 #include "skin/ButtonCaption.h"
-#include "skin/SUIThemes_win.h"
 #include "skin/file/SUI2Define.h"
+#include "skin/win/SUIThemes_win.h"
 
 namespace zelkova {
 

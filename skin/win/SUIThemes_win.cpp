@@ -1,7 +1,7 @@
 // Theme bitmaps are 32-bit DIB sections made straight from the resource data: loading and
 // cutting them then needs no device context, which under Wine costs more than everything else
 // in a button's paint. Bitmaps of other kinds (a skin file's, say) take the GDI road.
-#include "skin/SUIThemes_win.h"
+#include "skin/win/SUIThemes_win.h"
 
 #include <algorithm>
 #include <cstring>

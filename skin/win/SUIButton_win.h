@@ -12,7 +12,7 @@
 #include "gui/Timer.h"
 #include "gui/WinControl.h"
 #include "skin/ButtonLayout.h"
-#include "skin/SUIControlStyle_win.h"
+#include "skin/win/SUIControlStyle_win.h"
 
 namespace zelkova {
 

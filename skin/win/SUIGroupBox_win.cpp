@@ -1,12 +1,12 @@
-#include "skin/SUIGroupBox_win.h"
+#include "skin/win/SUIGroupBox_win.h"
 
 #include <cstdlib>
 
 #include "gui/Canvas.h"
 #include "skin/ButtonCaption.h"
 #include "skin/GroupFrame.h"
-#include "skin/SUIPublic_win.h"
 #include "skin/file/SUI2Define.h"
+#include "skin/win/SUIPublic_win.h"
 
 namespace zelkova {
 

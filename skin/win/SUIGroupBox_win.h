@@ -6,7 +6,7 @@
 #include <string>
 
 #include "gui/Panel.h"
-#include "skin/SUIControlStyle_win.h"
+#include "skin/win/SUIControlStyle_win.h"
 
 namespace zelkova {
 

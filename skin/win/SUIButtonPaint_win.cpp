@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "skin/ButtonCaption.h"
-#include "skin/SUIButton_win.h"
-#include "skin/SUIPublic_win.h"
+#include "skin/win/SUIButton_win.h"
+#include "skin/win/SUIPublic_win.h"
 
 namespace zelkova {
 

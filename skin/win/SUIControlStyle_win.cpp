@@ -1,4 +1,4 @@
-#include "skin/SUIControlStyle_win.h"
+#include "skin/win/SUIControlStyle_win.h"
 
 #include "gui/Form.h"
 

@@ -1,4 +1,4 @@
-#include "skin/SUIURLLabel_win.h"
+#include "skin/win/SUIURLLabel_win.h"
 
 #include <shellapi.h>
 
