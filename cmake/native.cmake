@@ -1,14 +1,18 @@
-# Native build: the portable core, its unit tests and benchmarks.
-file(GLOB unit_tests CONFIGURE_DEPENDS tests/unit/*_test.cpp)
-file(GLOB test_support CONFIGURE_DEPENDS tests/support/*.cpp)
-list(FILTER test_support EXCLUDE REGEX "_win\\.cpp$")
+# Native build: the portable layers, their unit tests and benchmarks.
 find_package(ZLIB REQUIRED)
 list(APPEND CMAKE_MODULE_PATH ${CMAKE_SOURCE_DIR}/cmake)
 find_package(Libdeflate REQUIRED)
-add_executable(zelkova_unit_tests ${unit_tests} ${test_support})
-target_include_directories(zelkova_unit_tests PRIVATE tests)
-target_link_libraries(zelkova_unit_tests PRIVATE zelkova_core zelkova_warnings GTest::gtest GTest::gmock
-                      GTest::gtest_main ZLIB::ZLIB Libdeflate::Libdeflate)
+file(GLOB test_support CONFIGURE_DEPENDS tests/support/*.cpp)
+list(FILTER test_support EXCLUDE REGEX "_win\\.cpp$")
+add_library(zelkova_test_support STATIC ${test_support})
+target_include_directories(zelkova_test_support PUBLIC tests ${CMAKE_SOURCE_DIR})
+target_link_libraries(zelkova_test_support PUBLIC ZLIB::ZLIB Libdeflate::Libdeflate PRIVATE zelkova_warnings)
+
+file(GLOB unit_tests CONFIGURE_DEPENDS tests/unit/*_test.cpp)
+add_executable(zelkova_unit_tests ${unit_tests})
+target_link_libraries(zelkova_unit_tests PRIVATE zelkova_test_support zelkova_warnings GTest::gtest GTest::gmock
+                      GTest::gtest_main)
+zelkova_link_included_layers(zelkova_unit_tests ${unit_tests})
 target_compile_definitions(zelkova_unit_tests PRIVATE ZELKOVA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 include(GoogleTest)
 gtest_discover_tests(zelkova_unit_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES LABELS unit)
@@ -19,10 +23,9 @@ file(GLOB native_benches CONFIGURE_DEPENDS bench/*_bench.cpp)
 if(benchmark_FOUND)
   foreach(src IN LISTS native_benches)
     get_filename_component(name ${src} NAME_WE)
-    add_executable(${name} ${src} ${test_support})
-    target_include_directories(${name} PRIVATE tests)
-    target_link_libraries(${name} PRIVATE zelkova_core zelkova_warnings benchmark::benchmark ZLIB::ZLIB
-                          Libdeflate::Libdeflate JPEG::JPEG)
+    add_executable(${name} ${src})
+    target_link_libraries(${name} PRIVATE zelkova_test_support zelkova_warnings benchmark::benchmark JPEG::JPEG)
+    zelkova_link_included_layers(${name} ${src})
   endforeach()
 endif()
 
@@ -30,7 +33,8 @@ endif()
 # committed output, and a unit test checks that regenerating them gives the same bytes.
 file(GLOB theme_generator_sources CONFIGURE_DEPENDS resources/generator/*.cpp)
 add_executable(zelkova_theme_generator ${theme_generator_sources})
-target_link_libraries(zelkova_theme_generator PRIVATE zelkova_core zelkova_warnings)
+zelkova_link_included_layers(zelkova_theme_generator ${theme_generator_sources})
+target_link_libraries(zelkova_theme_generator PRIVATE zelkova_warnings)
 add_dependencies(zelkova_unit_tests zelkova_theme_generator)
 target_compile_definitions(zelkova_unit_tests PRIVATE
   ZELKOVA_THEME_GENERATOR="$<TARGET_FILE:zelkova_theme_generator>")

@@ -1,4 +1,4 @@
-# Windows build: the Win32 library, Zelkova.exe, and the Win32 test programs run under Wine.
+# Windows build: the Win32 layers, Zelkova.exe, and the Win32 test programs run under Wine.
 
 # One self-contained executable: no libstdc++, libgcc or winpthread DLL beside it.
 if(MINGW)
@@ -14,14 +14,16 @@ add_library(zelkova_jpeg STATIC IMPORTED)
 set_target_properties(zelkova_jpeg PROPERTIES IMPORTED_LOCATION ${JPEG_LIB}
                       INTERFACE_INCLUDE_DIRECTORIES ${JPEG_INCLUDE})
 
-set(win_system_libs comctl32 shell32 ole32 oleaut32 uuid gdi32 user32 advapi32 msimg32 shlwapi)
-
-add_library(zelkova_win STATIC ${win_sources})
-target_include_directories(zelkova_win PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_compile_definitions(zelkova_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601
+# What every Win32 layer and program is built with: the headers' settings and the system's libraries.
+add_library(zelkova_win32 INTERFACE)
+target_compile_definitions(zelkova_win32 INTERFACE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601
                            WINVER=0x0601 STRICT)
-target_link_libraries(zelkova_win PUBLIC zelkova_core zelkova_jpeg ${win_system_libs}
-                      PRIVATE zelkova_warnings)
+target_link_libraries(zelkova_win32 INTERFACE comctl32 shell32 ole32 oleaut32 uuid gdi32 user32 advapi32
+                      msimg32 shlwapi)
+foreach(layer gui skin_win platform ui)
+  target_link_libraries(zelkova_${layer} PUBLIC zelkova_win32)
+endforeach()
+target_link_libraries(zelkova_gui PUBLIC zelkova_jpeg)
 
 # Resources every program needs (theme bitmaps, pictures, icons, strings) are an object library,
 # so that the linker keeps them; the manifest and version block belong to Zelkova.exe alone.
@@ -57,7 +59,7 @@ set_source_files_properties(resources/Zelkova.rc PROPERTIES
                             INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR}/manifest
                             OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/manifest/Zelkova.manifest)
 add_executable(Zelkova WIN32 ui/WinMain.cpp resources/Zelkova.rc)
-target_link_libraries(Zelkova PRIVATE zelkova_win zelkova_warnings)
+target_link_libraries(Zelkova PRIVATE zelkova_ui zelkova_warnings)
 zelkova_add_resources(Zelkova)
 # Zelkova.exe ships without its debug information: mapping some 15 MB of DWARF at every start
 # costs more than the whole window takes to build. The symbols stay beside it in Zelkova.dbg.
@@ -77,16 +79,16 @@ file(GLOB win_test_support CONFIGURE_DEPENDS tests/support/*.cpp)
 # libdeflate, the second reference decoder, is there natively only (no MinGW build in Debian).
 list(FILTER win_test_support EXCLUDE REGEX "/Libdeflate\\.cpp$")
 add_library(zelkova_win_test_support STATIC ${win_test_support})
-target_include_directories(zelkova_win_test_support PUBLIC tests)
+target_include_directories(zelkova_win_test_support PUBLIC tests ${CMAKE_SOURCE_DIR})
 # zlib (Debian's MinGW build) makes test fixtures: deflate streams and skin archives.
 find_library(ZELKOVA_TEST_ZLIB NAMES libz.a z REQUIRED)
-target_link_libraries(zelkova_win_test_support PUBLIC zelkova_win GTest::gtest GTest::gmock ${ZELKOVA_TEST_ZLIB}
+target_link_libraries(zelkova_win_test_support PUBLIC zelkova_win32 GTest::gtest GTest::gmock ${ZELKOVA_TEST_ZLIB}
                       PRIVATE zelkova_warnings)
 
-function(zelkova_win_program src)
-  get_filename_component(name ${src} NAME_WE)
-  add_executable(${name} ${src} ${ARGN})
+# A Win32 program of the tests: the test support, and the layers it and its helpers include.
+function(zelkova_win_program name src)
   target_link_libraries(${name} PRIVATE zelkova_win_test_support zelkova_warnings)
+  zelkova_link_included_layers(${name} ${src})
   zelkova_add_resources(${name})
 endfunction()
 
@@ -95,7 +97,8 @@ file(GLOB helper_programs CONFIGURE_DEPENDS tests/programs/*.cpp)
 foreach(src IN LISTS helper_programs)
   get_filename_component(name ${src} NAME_WE)
   add_executable(${name} WIN32 ${src})
-  target_link_libraries(${name} PRIVATE zelkova_win zelkova_warnings)
+  target_link_libraries(${name} PRIVATE zelkova_win32 zelkova_warnings)
+  zelkova_link_included_layers(${name} ${src})
   zelkova_add_resources(${name})
   list(APPEND helper_targets ${name})
 endforeach()
@@ -105,7 +108,8 @@ foreach(kind win e2e)
   foreach(src IN LISTS tests)
     get_filename_component(name ${src} NAME_WE)
     set(target ${kind}_${name})
-    zelkova_win_program(${src})
+    add_executable(${name} ${src})
+    zelkova_win_program(${name} ${src})
     set_target_properties(${name} PROPERTIES OUTPUT_NAME ${target})
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
     if(helper_targets)
@@ -129,8 +133,7 @@ file(GLOB win_benches CONFIGURE_DEPENDS bench/win/*_bench.cpp)
 foreach(src IN LISTS win_benches)
   get_filename_component(name ${src} NAME_WE)
   add_executable(${name} ${src})
-  target_link_libraries(${name} PRIVATE zelkova_win_test_support zelkova_warnings)
-  zelkova_add_resources(${name})
+  zelkova_win_program(${name} ${src})
   if(helper_targets)
     add_dependencies(${name} ${helper_targets})
   endif()
