@@ -1,7 +1,7 @@
 #include "ui/About.h"
 
 #include "ui/Layout.h"
-#include "ui/Pictures.h"
+#include "gui/ResourcePictures.h"
 #include "ui/Product.h"
 #include "ui/ResourceNames.h"
 

@@ -3,7 +3,7 @@
 #include "gui/Application.h"
 #include "ui/About.h"
 #include "ui/Layout.h"
-#include "ui/Pictures.h"
+#include "gui/ResourcePictures.h"
 #include "ui/Product.h"
 #include "ui/ResourceNames.h"
 #include "ui/TrayIcon.h"
