@@ -112,13 +112,6 @@ protected:
     void TrayNotification(const TrayNotifyEvent& event) override { HandleTrayMessage(event); }
 
 private:
-    void CreateTitleStrip();
-    void CreateJumpField();
-    void CreateList();
-    void CreateActions();
-    void CreateMenus();
-    Action& AddAction(const char* name, const char* caption);
-    MenuItem& AddMenuItem(PopupMenu& menu, const char* name, const char* caption);
     void OpenPage(const std::string& address);
     void JumpTo(const std::string& keyText);
 
