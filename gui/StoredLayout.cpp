@@ -56,6 +56,17 @@ PropertyValue Resolve(const LayoutValue& value, Component& owner, const LayoutCo
 }
 
 Component& MakeRow(Component& owner, const LayoutRow& row, const LayoutContext& context) {
+    // Resolved before the component exists, so that a wrong row leaves nothing behind.
+    std::vector<PropertyAssignment> values;
+    values.reserve(row.properties.size());
+    for (const LayoutProperty& property : row.properties) {
+        values.emplace_back(property.name, Resolve(property.value, owner, context));
+    }
+    if (row.className == owner.ClassName() && row.container.empty()) {
+        ApplyLayout(owner, values);
+        owner.SetName(row.name);
+        return owner;
+    }
     const LayoutClass* kind = nullptr;
     for (const LayoutClass& entry : context.classes) {
         if (entry.name == row.className)
@@ -63,12 +74,6 @@ Component& MakeRow(Component& owner, const LayoutRow& row, const LayoutContext& 
     }
     if (kind == nullptr)
         throw PropertyError("unknown class " + row.className);
-    // Resolved before the component exists, so that a wrong row leaves nothing behind.
-    std::vector<PropertyAssignment> values;
-    values.reserve(row.properties.size());
-    for (const LayoutProperty& property : row.properties) {
-        values.emplace_back(property.name, Resolve(property.value, owner, context));
-    }
     Component* container = nullptr;
     if (!row.container.empty()) {
         container = FindByName(owner, row.container);

@@ -68,8 +68,10 @@ struct LayoutContext {
 };
 
 // Makes each row's component, owned by owner, in row order: named, put into its container,
-// its values applied. Returns them in row order. Throws PropertyError, naming the row, for an
-// unknown class, property, reference or named value, or a container that cannot hold it.
+// its values applied. A row of owner's own class without a container stands for owner itself,
+// which is named and given the row's values. Returns the rows' components in row order.
+// Throws PropertyError, naming the row, for an unknown class, property, reference or named
+// value, or a container that cannot hold the component.
 std::vector<Component*> BuildLayout(Component& owner, std::span<const LayoutRow> rows,
                                     const LayoutContext& context);
 

@@ -7,14 +7,6 @@
 namespace zelkova {
 
 TfrmAbout::TfrmAbout(Component* owner, UrlShell& shell) : Form(owner), shell_(shell) {
-    SetName("frmAbout");
-    SetCaption("About Velund Free Zelkova");
-    SetBorderStyle(FormBorderStyle::Dialog);
-    SetBorderIcons(true, false, false);
-    SetClientSize(360, 243);
-    SetPosition(FormPosition::OwnerFormCenter);
-    SetFont(FontSpec{.height = -11, .color = kWindowText, .charset = 0});  // the ANSI character set
-
     const NamedValue handlers[] = {
         {"lbEAddressClick", Handler([this] { lbEAddressClick(); })},
         {"Image3Click", Handler([this] { Image3Click(); })},
@@ -24,8 +16,8 @@ TfrmAbout::TfrmAbout(Component* owner, UrlShell& shell) : Form(owner), shell_(sh
     BindOwned(*this, "Image2", Image2);
     BindOwned(*this, "Image1", Image1);
     BindOwned(*this, "Label1", Label1);
-    // The one component without a name: the layout's fourth.
-    PoweredBy = &dynamic_cast<Label&>(*made.at(3));
+    // The one component without a name: the layout's fifth row, after the window's own.
+    PoweredBy = &dynamic_cast<Label&>(*made.at(4));
     BindOwned(*this, "Label3", Label3);
     BindOwned(*this, "lbEAddress", lbEAddress);
     BindOwned(*this, "Label2", Label2);

@@ -12,6 +12,17 @@ std::span<const LayoutRow> AboutLayout() {
     constexpr int kAnsiCharset = 0;
     constexpr TColor kBlue = 0xFF0000;
     static const LayoutRow rows[] = {
+        {"TfrmAbout",
+         "frmAbout",
+         "",
+         {{"Caption", "About Velund Free Zelkova"},
+          {"BorderStyle", "bsDialog"},
+          {"BorderIcons", "[biSystemMenu]"},
+          {"ClientWidth", 360},
+          {"ClientHeight", 243},
+          {"Position", "poOwnerFormCenter"},
+          {"Font", FontSpec{.height = -11, .color = kWindowText, .charset = kAnsiCharset}}}},
+
         {"TImage", "Image2", "frmAbout",
          At(0, 0, 360, 50,
             {{"AutoSize", true}, {"Picture", PictureSpec::Jpeg(resource::kAboutBanner)}})},

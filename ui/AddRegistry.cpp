@@ -8,14 +8,6 @@
 namespace zelkova {
 
 TfrmAddRegistry::TfrmAddRegistry(Component* owner, UrlShell& shell) : Form(owner), shell_(shell) {
-    SetName("frmAddRegistry");
-    SetCaption("Add to list");
-    SetBorderStyle(FormBorderStyle::Dialog);
-    SetBorderIcons(true, false, false);
-    SetClientSize(390, 222);
-    SetPosition(FormPosition::OwnerFormCenter);
-    SetFont(FontSpec{.height = -11, .color = kWindowText});
-
     const NamedValue handlers[] = {
         {"aOKUpdate", Handler([this] { aOKUpdate(); })},
         {"aOKExecute", Handler([this] { aOKExecute(); })},

@@ -7,6 +7,18 @@ namespace zelkova {
 
 std::span<const LayoutRow> KeyEntryLayout() {
     static const LayoutRow rows[] = {
+        // The same caption whether it adds or edits.
+        {"TfrmAddRegistry",
+         "frmAddRegistry",
+         "",
+         {{"Caption", "Add to list"},
+          {"BorderStyle", "bsDialog"},
+          {"BorderIcons", "[biSystemMenu]"},
+          {"ClientWidth", 390},
+          {"ClientHeight", 222},
+          {"Position", "poOwnerFormCenter"},
+          {"Font", FontSpec{.height = -11, .color = kWindowText}}}},
+
         {"TActionList", "ActionList1", "", {}},
         {"TAction",
          "aOK",

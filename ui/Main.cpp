@@ -11,13 +11,6 @@
 namespace zelkova {
 
 TfrmMain::TfrmMain(MainServices services) : Form(nullptr), services_(services) {
-    SetName("frmMain");
-    SetCaption(kAppTitle);
-    SetBorderStyle(FormBorderStyle::Single);
-    SetBorderIcons(true, true, false);
-    SetClientSize(kClientWidth, kClientHeight);
-    SetPosition(FormPosition::ScreenCenter);
-    SetFont(FontSpec{.height = -11, .color = kWindowText});
     icon_ = LoadIconPicture(resource::kMainIcon, 32);
     smallIcon_ = LoadIconPicture(resource::kMainIcon, 16);
 

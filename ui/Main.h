@@ -38,9 +38,6 @@ struct MainServices {
 
 class TfrmMain : public Form {
 public:
-    static constexpr int kClientWidth = 513;
-    static constexpr int kClientHeight = 397;
-
     // Builds the window and its controls, then runs FormCreate (the favourites are loaded).
     // The window is shown by the application's message loop.
     explicit TfrmMain(MainServices services);

@@ -45,6 +45,17 @@ LayoutRow ClickItem(const char* name, const char* caption, const char* click) {
 
 std::span<const LayoutRow> MainWindowLayout() {
     static const LayoutRow rows[] = {
+        {"TfrmMain",
+         "frmMain",
+         "",
+         {{"Caption", kAppTitle},
+          {"BorderStyle", "bsSingle"},
+          {"BorderIcons", "[biSystemMenu, biMinimize]"},
+          {"ClientWidth", 513},
+          {"ClientHeight", 397},
+          {"Position", "poScreenCenter"},
+          {"Font", FontSpec{.height = -11, .color = kWindowText}}}},
+
         {"TActionList", "ActionList1", "", {}},
         Command("aJumpFromList", "&Jump", "aJumpFromListUpdate"),
         Command("aMoveUp", "&Up", "aMoveUpUpdate"),

@@ -78,6 +78,20 @@ TEST_F(StoredLayout, MakesEachRowInItsContainerWithReferencesAndHandlersFoundByN
     EXPECT_EQ(ran, (std::vector<std::string>{"run", "click"}));
 }
 
+TEST_F(StoredLayout, ARowOfTheOwnersOwnClassStandsForTheOwner) {
+    const std::size_t before = form.Components().size();
+    const auto made =
+        Build({{"TForm", "window", "", {{"Caption", "Stored"}, {"ClientWidth", 240}}}});
+    ASSERT_EQ(made.size(), 1u);
+    EXPECT_EQ(made[0], &form);
+    EXPECT_EQ(form.Components().size(), before);
+    EXPECT_EQ(form.Name(), "window");
+    EXPECT_EQ(form.Text(), "Stored");
+    form.Show();
+    EXPECT_EQ(form.ClientRect().Width(), 240);
+    form.Hide();
+}
+
 TEST_F(StoredLayout, AppliesARowsValuesInThePublishedOrderWhateverOrderTheRowGives) {
     Build({{"Ordered", "ordered", "", {{"Flag", true}, {"Level", 3}}}});
     EXPECT_EQ(FindOwned<Ordered>(form, "ordered").log, (std::vector<std::string>{"Level", "Flag"}));
