@@ -75,7 +75,8 @@ struct LayoutContext {
 std::vector<Component*> BuildLayout(Component& owner, std::span<const LayoutRow> rows,
                                     const LayoutContext& context);
 
-// The component of that name that owner owns, as T. Throws PropertyError when there is none.
+// The first component of that name that owner owns (the name compared in any ASCII case; ""
+// finds the first unnamed one), as T. Throws PropertyError when there is none.
 Component& FindOwnedComponent(const Component& owner, std::string_view name);
 template <typename T>
 T& FindOwned(const Component& owner, std::string_view name) {

@@ -11,13 +11,11 @@ TfrmAbout::TfrmAbout(Component* owner, UrlShell& shell) : Form(owner), shell_(sh
         {"lbEAddressClick", Handler([this] { lbEAddressClick(); })},
         {"Image3Click", Handler([this] { Image3Click(); })},
     };
-    const std::vector<Component*> made =
-        BuildLayout(*this, AboutLayout(), {WindowClasses(), handlers});
+    BuildLayout(*this, AboutLayout(), {WindowClasses(), handlers});
     BindOwned(*this, "Image2", Image2);
     BindOwned(*this, "Image1", Image1);
     BindOwned(*this, "Label1", Label1);
-    // The one component without a name: the layout's fifth row, after the window's own.
-    PoweredBy = &dynamic_cast<Label&>(*made.at(4));
+    BindOwned(*this, "", PoweredBy);  // the one component without a name
     BindOwned(*this, "Label3", Label3);
     BindOwned(*this, "lbEAddress", lbEAddress);
     BindOwned(*this, "Label2", Label2);
