@@ -37,6 +37,45 @@ void Form::SetBorderIcons(bool systemMenu, bool minimize, bool maximize) {
     maximizeBox_ = maximize;
 }
 
+void Form::SetBorderIconNames(const std::string& names) {
+    bool systemMenu = false;
+    bool minimize = false;
+    bool maximize = false;
+    std::size_t at = 0;
+    while (at < names.size()) {
+        const std::size_t end = names.find_first_of("[], ", at);
+        const std::string_view name =
+            std::string_view(names).substr(at, end == std::string::npos ? end : end - at);
+        at = end == std::string::npos ? names.size() : end + 1;
+        if (name.empty())
+            continue;
+        if (AsciiEqualNoCase(name, "biSystemMenu")) {
+            systemMenu = true;
+        } else if (AsciiEqualNoCase(name, "biMinimize")) {
+            minimize = true;
+        } else if (AsciiEqualNoCase(name, "biMaximize")) {
+            maximize = true;
+        } else {
+            throw PropertyError("Invalid property value: " + std::string(name));
+        }
+    }
+    SetBorderIcons(systemMenu, minimize, maximize);
+}
+
+const PropertyTable& Form::PublishedProperties() const {
+    static const PropertyTable table(WinControl::PublishedProperties(),
+                                     {
+                                         {"BorderIcons", Setter(&Form::SetBorderIconNames)},
+                                         {"BorderStyle", Setter(&Form::SetBorderStyle)},
+                                         {"Caption", Setter(&Form::SetCaption)},
+                                         {"ClientHeight", Setter(&Form::SetClientHeight)},
+                                         {"ClientWidth", Setter(&Form::SetClientWidth)},
+                                         {"Font", Setter(&Form::SetFont)},
+                                         {"Position", Setter(&Form::SetPosition)},
+                                     });
+    return table;
+}
+
 void Form::CreateParams(struct CreateParams& params) {
     WinControl::CreateParams(params);
     params.style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;

@@ -20,12 +20,17 @@ public:
     ~Form() override;
 
     std::string_view ClassName() const override { return "TForm"; }
+    const PropertyTable& PublishedProperties() const override;
     bool IsTopLevel() const override { return true; }
 
     // --- Layout of the window ---
     void SetClientSize(int width, int height);
+    void SetClientWidth(int width) { SetClientSize(width, clientHeight_); }
+    void SetClientHeight(int height) { SetClientSize(clientWidth_, height); }
     void SetBorderStyle(FormBorderStyle style) { borderStyle_ = style; }
     void SetBorderIcons(bool systemMenu, bool minimize, bool maximize);
+    // The same as a layout states it: the buttons by name, "biSystemMenu, biMinimize".
+    void SetBorderIconNames(const std::string& names);
     void SetPosition(FormPosition position) { position_ = position; }
     void SetCaption(std::string caption) { SetText(std::move(caption)); }
 
@@ -95,6 +100,16 @@ private:
     bool modal_ = false;
     int modalResult_ = kModalNone;
     UINT trayCallbackMessage_ = 0;
+};
+
+template <>
+struct EnumNames<FormBorderStyle> {
+    static constexpr const char* kNames[] = {"bsSizeable", "bsSingle", "bsDialog", "bsNone"};
+};
+
+template <>
+struct EnumNames<FormPosition> {
+    static constexpr const char* kNames[] = {"poDesigned", "poScreenCenter", "poOwnerFormCenter"};
 };
 
 }  // namespace zelkova

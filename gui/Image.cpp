@@ -3,6 +3,7 @@
 #include "gui/Menu.h"
 
 #include "gui/Canvas.h"
+#include "gui/ResourcePictures.h"
 
 namespace zelkova {
 
@@ -13,6 +14,7 @@ const PropertyTable& Image::PublishedProperties() const {
                                      {
                                          {"Cursor", Setter(&Image::SetCursor)},
                                          {"AutoSize", Setter(&Image::SetAutoSize)},
+                                         {"Picture", Setter(&Image::SetPicture)},
                                          {"PopupMenu", Setter(&Image::SetPopupMenu)},
                                          {"Stretch", Setter(&Image::SetStretch)},
                                          {"Transparent", Setter(&Image::SetTransparent)},
@@ -41,6 +43,21 @@ void Image::SetIcon(OwnedIcon icon) {
     bitmap_.reset();
     icon_ = std::move(icon);
     PictureChanged();
+}
+
+void Image::SetPicture(const PictureSpec& picture) {
+    const char* name = picture.resource.c_str();
+    switch (picture.kind) {
+        case PictureSpec::Kind::Bitmap:
+            SetBitmap(LoadBitmapPicture(name));
+            return;
+        case PictureSpec::Kind::Icon:
+            SetIcon(LoadIconPicture(name, picture.size));
+            return;
+        case PictureSpec::Kind::Jpeg:
+            SetBitmap(LoadJpegPicture(name));
+            return;
+    }
 }
 
 void Image::SetAutoSize(bool autoSize) {

@@ -23,6 +23,8 @@ public:
     // Takes the picture; an icon replaces a bitmap and the other way round.
     void SetBitmap(OwnedBitmap bitmap);
     void SetIcon(OwnedIcon icon);
+    // Loads the named resource; a missing or damaged one leaves the image empty.
+    void SetPicture(const PictureSpec& picture);
     HBITMAP Bitmap() const { return bitmap_.get(); }
     bool Empty() const { return !bitmap_ && !icon_; }
     Size PictureSize() const;

@@ -16,8 +16,10 @@ const PropertyTable& Label::PublishedProperties() const {
     static const PropertyTable table(Control::PublishedProperties(),
                                      {
                                          {"Cursor", Setter(&Label::SetCursor)},
-                                         {"Caption", Setter(&Label::SetCaption)},
+                                         // Before Caption and Font, so a label of fixed size
+                                         // keeps its bounds when they arrive.
                                          {"AutoSize", Setter(&Label::SetAutoSize)},
+                                         {"Caption", Setter(&Label::SetCaption)},
                                          {"Color", Setter(&Label::SetColor)},
                                          {"Enabled", Setter(&Label::SetEnabled)},
                                          {"Font", Setter(&Label::SetFont)},

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "gui/Menu.h"
+
 namespace zelkova {
 
 ListView::ListView(Component* owner) : WinControl(owner) {
@@ -51,6 +53,26 @@ void ListView::EndUpdate() {
     if (updating_ == 0 || --updating_ > 0 || !HandleAllocated()) return;
     SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
     InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+const PropertyTable& ListView::PublishedProperties() const {
+    static const PropertyTable table(WinControl::PublishedProperties(),
+                                     {
+                                         {"Columns", Setter(&ListView::SetColumns)},
+                                         {"PopupMenu", Setter(&ListView::SetPopupMenu)},
+                                         {"OnDblClick", Setter(&ListView::SetOnDblClick)},
+                                     });
+    return table;
+}
+
+void ListView::SetColumns(const ColumnSpecs& columns) {
+    if (HandleAllocated()) {
+        for (int i = static_cast<int>(columns_.size()) - 1; i >= 0; --i) {
+            SendMessageA(Handle(), LVM_DELETECOLUMN, static_cast<WPARAM>(i), 0);
+        }
+    }
+    columns_.clear();
+    for (const ColumnSpec& column : columns) AddColumn(column.caption, column.width);
 }
 
 void ListView::AddColumn(std::string caption, int width) {

@@ -15,8 +15,11 @@ public:
     explicit ListView(Component* owner);
 
     std::string_view ClassName() const override { return "TListView"; }
+    const PropertyTable& PublishedProperties() const override;
 
     void AddColumn(std::string caption, int width);
+    // Replaces every column.
+    void SetColumns(const ColumnSpecs& columns);
 
     int ItemCount() const { return static_cast<int>(rows_.size()); }
     // Adds a row (caption, then the texts of the further columns); returns its index.

@@ -28,7 +28,7 @@ void SetPublishedProperty(Component& component, std::string_view name, const Pro
     property->set(component, value);
 }
 
-void ApplyLayout(Component& component, std::initializer_list<PropertyAssignment> values) {
+void ApplyLayout(Component& component, std::span<const PropertyAssignment> values) {
     const PropertyTable& table = component.PublishedProperties();
     for (const PropertyAssignment& assignment : values) {
         if (table.Find(assignment.first) == nullptr) {

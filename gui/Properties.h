@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -35,9 +36,30 @@ struct FontSpec {
     int charset = 1;  // DEFAULT_CHARSET
 };
 
+// A picture a layout names: one of the program's own resources, read when it is applied.
+struct PictureSpec {
+    enum class Kind : std::uint8_t { Bitmap, Icon, Jpeg };
+    Kind kind = Kind::Bitmap;
+    std::string resource;
+    int size = 0;  // an icon's width and height in pixels
+
+    static PictureSpec Bitmap(std::string name) { return {Kind::Bitmap, std::move(name), 0}; }
+    static PictureSpec Icon(std::string name, int size) {
+        return {Kind::Icon, std::move(name), size};
+    }
+    static PictureSpec Jpeg(std::string name) { return {Kind::Jpeg, std::move(name), 0}; }
+};
+
+// A list view's column as a layout states it.
+struct ColumnSpec {
+    std::string caption;
+    int width = 0;
+};
+using ColumnSpecs = std::vector<ColumnSpec>;
+
 using PropertyValue = std::variant<bool, std::int64_t, std::string, Component*, FontSpec,
-                                   NotifyEvent, MouseEventHandler, MouseMoveHandler,
-                                   KeyEventHandler, KeyPressHandler>;
+                                   PictureSpec, ColumnSpecs, NotifyEvent, MouseEventHandler,
+                                   MouseMoveHandler, KeyEventHandler, KeyPressHandler>;
 
 // A layout gave a property a value of the wrong kind, or named one the class does not publish.
 class PropertyError : public std::runtime_error {
@@ -74,7 +96,10 @@ using PropertyAssignment = std::pair<std::string, PropertyValue>;
 
 // Applies stored values the way a layout is loaded: in the class's published order, whatever
 // order the list gives them in, so a later property may override what an earlier one derived.
-void ApplyLayout(Component& component, std::initializer_list<PropertyAssignment> values);
+void ApplyLayout(Component& component, std::span<const PropertyAssignment> values);
+inline void ApplyLayout(Component& component, std::initializer_list<PropertyAssignment> values) {
+    ApplyLayout(component, std::span<const PropertyAssignment>(values.begin(), values.size()));
+}
 
 // --- Conversions from a stored value to a setter's parameter type ------------------------
 

@@ -1,32 +1,32 @@
-// Small helpers that build our windows' controls the way the stored layouts state them.
+// Our windows as data: the classes their layouts are made of, the look every push button of
+// ours shares, and each window's rows in creation order (one file per window).
 #pragma once
 
-#include <string>
+#include <span>
+#include <vector>
 
-#include "gui/Form.h"
-#include "gui/Properties.h"
-#include "skin/win/SUIButton_win.h"
+#include "gui/StoredLayout.h"
 
 namespace zelkova {
 
-// "MS Sans Serif" at the given character height (pixels) and colour. charset 1 is the default
-// character set, 0 the ANSI one.
-FontSpec SansSerif(int height, TColor color, int charset = 1);
+// Every class a layout of ours may name.
+std::span<const LayoutClass> WindowClasses();
 
-// Creates a control owned by the form, named, placed in parent at the given bounds.
-template <typename T>
-T& Place(Form& form, WinControl& parent, const char* name, int left, int top, int width, int height) {
-    T& control = Make<T>(form);
-    control.SetName(name);
-    control.SetParent(&parent);
-    control.SetBounds(left, top, width, height);
-    return control;
-}
+// A control's values: its bounds in its parent (left, top, width, height), then its own.
+std::vector<LayoutProperty> At(int left, int top, int width, int height,
+                               std::vector<LayoutProperty> own = {});
 
-// A push button with the properties every button of ours shares: the MacOS look, transparent,
-// its own black "MS Sans Serif" 11-pixel font, focus rectangle 2 pixels in, glyph left of the
-// caption 4 pixels apart, repeat interval 100 ms, neither Default nor Cancel.
-TsuiButton& PlaceButton(Form& form, WinControl& parent, const char* name, int left, int top,
-                        int width, int height, const std::string& caption, int tabOrder);
+// A push button's own values, with those every button of ours shares added where it does not
+// state them: the MacOS look, transparent, its own black "MS Sans Serif" 11-pixel font, focus
+// rectangle 2 pixels in, glyph left of the caption 4 pixels apart, repeat interval 100 ms,
+// neither Default nor Cancel.
+std::vector<LayoutProperty> ButtonLook(std::vector<LayoutProperty> own);
+
+// The main window's controls, actions and menus; its named values are its handlers.
+std::span<const LayoutRow> MainWindowLayout();
+// The key entry dialog.
+std::span<const LayoutRow> KeyEntryLayout();
+// The About window.
+std::span<const LayoutRow> AboutLayout();
 
 }  // namespace zelkova

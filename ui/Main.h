@@ -38,9 +38,6 @@ struct MainServices {
 
 class TfrmMain : public Form {
 public:
-    static constexpr int kClientWidth = 513;
-    static constexpr int kClientHeight = 397;
-
     // Builds the window and its controls, then runs FormCreate (the favourites are loaded).
     // The window is shown by the application's message loop.
     explicit TfrmMain(MainServices services);
@@ -112,13 +109,6 @@ protected:
     void TrayNotification(const TrayNotifyEvent& event) override { HandleTrayMessage(event); }
 
 private:
-    void CreateTitleStrip();
-    void CreateJumpField();
-    void CreateList();
-    void CreateActions();
-    void CreateMenus();
-    Action& AddAction(const char* name, const char* caption);
-    MenuItem& AddMenuItem(PopupMenu& menu, const char* name, const char* caption);
     void OpenPage(const std::string& address);
     void JumpTo(const std::string& keyText);
 

@@ -1,4 +1,4 @@
-// The application's own pictures and texts, loaded from the program's resources.
+// The program's own pictures and texts, loaded from its resources.
 #pragma once
 
 #include <windows.h>

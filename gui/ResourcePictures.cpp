@@ -1,4 +1,4 @@
-#include "ui/Pictures.h"
+#include "gui/ResourcePictures.h"
 
 #include "gui/JpegPicture.h"
 
