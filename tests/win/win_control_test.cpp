@@ -1,5 +1,6 @@
-// Controls with a window: focus among the children, the mouse routed to the children without a
-// window, text changes, and the context menus the mouse and keyboard open.
+// Controls with a window: bounds, visibility and the enabled state reaching the window and the
+// children, the tab order, alignment, focus among the children, the mouse routed to the
+// children without a window, text changes, and the context menus the mouse and keyboard open.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -19,6 +20,116 @@ using gui_testing::KeyData;
 using gui_testing::PointData;
 using gui_testing::PostAndPump;
 using gui_testing::TestForm;
+
+RECT RectInParent(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// A control of a window class the system does not know.
+class UnknownClassControl : public WinControl {
+public:
+    using WinControl::WinControl;
+
+protected:
+    void CreateParams(struct CreateParams& params) override {
+        WinControl::CreateParams(params);
+        params.className = "ZelkovaNoSuchClass";
+        params.systemClass = true;
+    }
+};
+
+TEST(Creation, AWindowTheSystemRefusesFailsWithItsErrorCode) {
+    TestForm form;
+    form.Handle();
+    UnknownClassControl control(nullptr);
+    try {
+        control.SetParent(&form);
+        ADD_FAILURE() << "the window was made";
+    } catch (const std::runtime_error& error) {
+        const std::string text = error.what();
+        EXPECT_EQ(text.rfind("Cannot create window ZelkovaNoSuchClass (error ", 0), 0u) << text;
+        EXPECT_EQ(text.back(), ')') << text;
+    }
+}
+
+TEST(Bounds, SetBeforeAndAfterTheWindowIsMadeTheyReachIt) {
+    TestForm form;
+    auto& panel = Make<Panel>(form);
+    panel.SetParent(&form);
+    panel.SetBounds(5, 6, 70, 40);
+    form.Show();
+    RECT r = RectInParent(panel.Handle());
+    EXPECT_EQ(r.left, 5);
+    EXPECT_EQ(r.top, 6);
+    EXPECT_EQ(r.right - r.left, 70);
+    EXPECT_EQ(r.bottom - r.top, 40);
+    panel.SetBounds(10, 12, 30, 20);
+    r = RectInParent(panel.Handle());
+    EXPECT_EQ(r.left, 10);
+    EXPECT_EQ(r.bottom - r.top, 20);
+    EXPECT_EQ(panel.ClientRect().Width(), 30);
+}
+
+TEST(Bounds, AlignedChildrenShareTheParentAndFollowItsSize) {
+    TestForm form;
+    auto& panel = Make<Panel>(form);
+    panel.SetParent(&form);
+    panel.SetBounds(0, 0, 200, 100);
+    auto& top = Make<Panel>(form);
+    top.SetBounds(0, 0, 10, 30);
+    top.SetAlign(Align::Top);
+    top.SetParent(&panel);
+    auto& rest = Make<Panel>(form);
+    rest.SetAlign(Align::Client);
+    rest.SetParent(&panel);
+    EXPECT_EQ(top.BoundsRect(), (Rect{0, 0, 200, 30}));
+    EXPECT_EQ(rest.BoundsRect(), (Rect{0, 30, 200, 100}));
+    panel.SetBounds(0, 0, 120, 80);
+    EXPECT_EQ(top.BoundsRect(), (Rect{0, 0, 120, 30}));
+    EXPECT_EQ(rest.BoundsRect(), (Rect{0, 30, 120, 80}));
+}
+
+TEST(State, VisibilityAndEnabledReachTheWindowAndAParentsStateStopsTheFocus) {
+    TestForm form;
+    auto& panel = Make<Panel>(form);
+    panel.SetParent(&form);
+    auto& edit = Make<Edit>(form);
+    edit.SetParent(&panel);
+    form.Show();
+    EXPECT_TRUE(edit.CanFocus());
+    panel.SetEnabled(false);
+    EXPECT_FALSE(IsWindowEnabled(panel.Handle()));
+    EXPECT_FALSE(edit.CanFocus());
+    EXPECT_THROW(edit.SetFocus(), std::runtime_error);
+    panel.SetEnabled(true);
+    panel.SetVisible(false);
+    EXPECT_FALSE(IsWindowVisible(panel.Handle()));
+    EXPECT_FALSE(edit.CanFocus());
+    panel.SetVisible(true);
+    EXPECT_TRUE(IsWindowVisible(edit.Handle()));
+    EXPECT_TRUE(edit.CanFocus());
+}
+
+TEST(TabOrder, IsClampedToTheSiblingsAndListedDepthFirst) {
+    TestForm form;
+    auto& panel = Make<Panel>(form);
+    auto& inner = Make<Edit>(form);
+    auto& after = Make<Edit>(form);
+    panel.SetParent(&form);
+    inner.SetParent(&panel);
+    after.SetParent(&form);
+    after.SetTabOrder(-5);
+    EXPECT_EQ(after.TabOrder(), 0);
+    EXPECT_EQ(panel.TabOrder(), 1);
+    after.SetTabOrder(99);
+    EXPECT_EQ(after.TabOrder(), 1);
+    std::vector<WinControl*> order;
+    form.GetTabOrderList(order);
+    EXPECT_EQ(order, (std::vector<WinControl*>{&panel, &inner, &after}));
+}
 
 TEST(Focus, TabWalksTheTabOrderAcrossContainersAndSkipsNonStops) {
     TestForm form;
