@@ -123,7 +123,7 @@ foreach(kind win e2e)
     # The end-to-end tests drive Zelkova.exe through the one desktop, clipboard and settings
     # file of the prefix, as the clipboard test uses the clipboard: never two at once, even
     # under ctest -j.
-    if(kind STREQUAL "e2e" OR target STREQUAL "win_clipboard_test")
+    if(kind STREQUAL "e2e" OR target STREQUAL "win_win_clipboard_test")
       set_property(TEST ${target} APPEND PROPERTY RESOURCE_LOCK zelkova_desktop)
     endif()
   endforeach()
@@ -141,7 +141,7 @@ endforeach()
 
 # Some tests put a stand-in over the Windows folder's regedit.exe for a while, and every test
 # that drives an editor finds it by its window class: they must not run at the same time.
-foreach(test win_editor_automation_test e2e_jump_test e2e_favourites_test e2e_wine_regedit_test
+foreach(test win_win_editor_automation_test e2e_jump_test e2e_favourites_test e2e_wine_regedit_test
              e2e_frozen_editor_test e2e_tray_test)
   if(TEST ${test})
     set_property(TEST ${test} APPEND PROPERTY RESOURCE_LOCK registry_editor)

@@ -11,15 +11,9 @@ int ClampedLength(std::string_view text) {
 }
 }  // namespace
 
-// The saved DC state puts back colours and modes; objects are put back by hand first so that
-// none of ours is still selected when it is deleted.
 Canvas::Canvas(HDC dc) : dc_(dc), savedState_(dc) {}
 
-Canvas::~Canvas() {
-    if (originalFont_ != nullptr) SelectObject(dc_, originalFont_);
-    if (originalBrush_ != nullptr) SelectObject(dc_, originalBrush_);
-    if (originalPen_ != nullptr) SelectObject(dc_, originalPen_);
-}
+Canvas::~Canvas() = default;
 
 HDC Canvas::Handle() {
     RealizeFont();
@@ -59,9 +53,11 @@ void Canvas::SetPenColor(TColor color) {
     penDirty_ = true;
 }
 
-void Canvas::Select(HGDIOBJ object, HGDIOBJ& original) {
-    HGDIOBJ previous = SelectObject(dc_, object);
-    if (original == nullptr && previous != HGDI_ERROR) original = previous;
+void Canvas::Select(HGDIOBJ object, std::optional<ScopedSelectObject>& selection) {
+    if (selection)
+        selection->Reselect(object);
+    else
+        selection.emplace(dc_, object);
 }
 
 void Canvas::RealizeFont() {
@@ -69,7 +65,7 @@ void Canvas::RealizeFont() {
     const LOGFONTA log = ToLogFont(font_);
     OwnedFont next(CreateFontIndirectA(&log));
     if (!next) throw GdiError("Cannot create font");
-    Select(next.get(), originalFont_);
+    Select(next.get(), fontSelection_);
     fontObject_ = std::move(next);  // the previous font is no longer selected
     SetTextColor(dc_, ColorToRgb(font_.color));
     fontDirty_ = false;
@@ -78,13 +74,13 @@ void Canvas::RealizeFont() {
 void Canvas::RealizeBrush() {
     if (!brushDirty_) return;
     if (brushStyle_ == BrushStyle::Clear) {
-        Select(GetStockObject(NULL_BRUSH), originalBrush_);
+        Select(GetStockObject(NULL_BRUSH), brushSelection_);
         brushObject_.reset();
         SetBkMode(dc_, TRANSPARENT);
     } else {
         OwnedBrush next(CreateSolidBrush(ColorToRgb(brushColor_)));
         if (!next) throw GdiError("Cannot create brush");
-        Select(next.get(), originalBrush_);
+        Select(next.get(), brushSelection_);
         brushObject_ = std::move(next);
         SetBkMode(dc_, OPAQUE);
         SetBkColor(dc_, ColorToRgb(brushColor_));
@@ -96,7 +92,7 @@ void Canvas::RealizePen() {
     if (!penDirty_) return;
     OwnedPen next(CreatePen(PS_SOLID, 1, ColorToRgb(penColor_)));
     if (!next) throw GdiError("Cannot create pen");
-    Select(next.get(), originalPen_);
+    Select(next.get(), penSelection_);
     penObject_ = std::move(next);
     penDirty_ = false;
 }

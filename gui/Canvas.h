@@ -3,6 +3,7 @@
 // back when the canvas goes away.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "gui/Font.h"
@@ -56,7 +57,7 @@ private:
     void RealizeFont();
     void RealizeBrush();
     void RealizePen();
-    void Select(HGDIOBJ object, HGDIOBJ& original);
+    void Select(HGDIOBJ object, std::optional<ScopedSelectObject>& selection);
 
     HDC dc_;
     FontSpec font_;
@@ -69,10 +70,12 @@ private:
     OwnedFont fontObject_;
     OwnedBrush brushObject_;
     OwnedPen penObject_;
-    HGDIOBJ originalFont_ = nullptr;
-    HGDIOBJ originalBrush_ = nullptr;
-    HGDIOBJ originalPen_ = nullptr;
     SavedDCState savedState_;
+    // After the objects, so that none of ours is still selected when it is deleted; after the
+    // saved state too, which then puts back colours and modes.
+    std::optional<ScopedSelectObject> penSelection_;
+    std::optional<ScopedSelectObject> brushSelection_;
+    std::optional<ScopedSelectObject> fontSelection_;
 };
 
 inline RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }

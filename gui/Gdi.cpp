@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "gui/SystemError.h"
+
 namespace zelkova {
 
 namespace {
@@ -92,7 +94,7 @@ OwnedBitmap CreateDib32(int width, int height, DibPixels* pixels) {
     void* bits = nullptr;
     OwnedBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap || bits == nullptr)
-        throw GdiError("Cannot create a bitmap");
+        throw GdiError(WithSystemError("Cannot create a bitmap", bitmap ? 0 : GetLastError()));
     if (pixels != nullptr) {
         *pixels = DibPixels{static_cast<std::uint32_t*>(bits), info.bmiHeader.biWidth,
                             info.bmiHeader.biWidth, -info.bmiHeader.biHeight};

@@ -65,6 +65,13 @@ public:
             SelectObject(dc_, previous_);
     }
 
+    // Selects another object of the same kind in its place; what the destructor puts back is
+    // still the object found there first (or, when the first selection failed, before this one).
+    void Reselect(HGDIOBJ object) noexcept {
+        HGDIOBJ previous = SelectObject(dc_, object);
+        if (!Selected()) previous_ = previous;
+    }
+
     // False when the DC refused the object (a bitmap selected into another DC, say).
     bool Selected() const noexcept { return previous_ != nullptr && previous_ != HGDI_ERROR; }
 

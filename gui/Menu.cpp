@@ -4,6 +4,7 @@
 
 #include "gui/Action.h"
 #include "gui/Application.h"
+#include "gui/SystemError.h"
 
 namespace zelkova {
 
@@ -76,7 +77,7 @@ void PopupMenu::Notification(Component* component, Operation operation) {
 
 void PopupMenu::Popup(int x, int y, HWND owner) {
     OwnedMenu menu(CreatePopupMenu());
-    if (!menu) throw std::runtime_error("Cannot create menu");
+    if (!menu) throw std::runtime_error(WithSystemError("Cannot create menu", GetLastError()));
     std::vector<MenuItem*> shown;
     for (MenuItem* item : items_) {
         if (Action* action = item->GetAction()) action->Update();

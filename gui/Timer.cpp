@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "gui/Application.h"
+#include "gui/SystemError.h"
 
 namespace zelkova {
 
@@ -61,7 +62,7 @@ void Timer::Restart() {
     Stop();
     if (!enabled_ || interval_ <= 0 || !OnTimer) return;
     id_ = SetTimer(nullptr, 0, static_cast<UINT>(interval_), TimerProcedure);
-    if (id_ == 0) throw std::runtime_error("Not enough timers available");
+    if (id_ == 0) throw std::runtime_error(WithSystemError("Not enough timers available", GetLastError()));
     LiveTimers()[id_] = this;
 }
 

@@ -9,6 +9,7 @@
 #include "gui/Application.h"
 #include "gui/Form.h"
 #include "gui/Gdi.h"
+#include "gui/SystemError.h"
 
 namespace zelkova {
 
@@ -27,8 +28,10 @@ void RegisterOwnClass(const std::string& name, UINT classStyle) {
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     windowClass.lpszClassName = name.c_str();
-    if (RegisterClassExA(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-        throw std::runtime_error("Cannot register window class " + name);
+    if (RegisterClassExA(&windowClass) == 0) {
+        const DWORD error = GetLastError();
+        if (error != ERROR_CLASS_ALREADY_EXISTS)
+            throw std::runtime_error(WithSystemError("Cannot register window class " + name, error));
     }
     registered.insert(name);
 }
@@ -115,7 +118,10 @@ void WinControl::CreateHandle() {
                                   params.style, params.x, params.y, params.width, params.height,
                                   params.parent, nullptr, GetModuleHandleA(nullptr),
                                   systemClass_ ? nullptr : this);
-    if (window == nullptr) throw std::runtime_error("Cannot create window " + params.className);
+    if (window == nullptr) {
+        const DWORD error = GetLastError();
+        throw std::runtime_error(WithSystemError("Cannot create window " + params.className, error));
+    }
     if (systemClass_) {
         Bind(window);
         SetWindowSubclass(window, SubclassProcedure, kSubclassId, 0);

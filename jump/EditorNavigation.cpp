@@ -2,6 +2,7 @@
 
 #include "base/UniqueHandle.h"
 #include "jump/ItemSelectionNavigation.h"
+#include "jump/TypedPath.h"
 
 namespace zelkova {
 namespace {
@@ -69,13 +70,6 @@ void TypeValueIntoList(EditorAutomation& editor, WindowRef list, const std::stri
 }
 
 }  // namespace
-
-std::string TypedPath(const KeyJumpRequest& request) {
-    std::string path = request.RootName;
-    if (request.KeyPath.empty() || request.KeyPath.front() != '\\') path += '\\';
-    path += request.KeyPath;
-    return path;
-}
 
 void NavigateRegistryEditor(const KeyJumpRequest& request, EditorAutomation& editor) {
     if (request.KeyPath.empty()) return;

@@ -17,10 +17,6 @@ inline constexpr std::uint32_t kArrowPauseMs = 10;
 inline constexpr std::uint32_t kEditorPollIntervalMs = 20;
 inline constexpr std::uint32_t kEditorPollLimitMs = 5000;
 
-// "HKEY_CURRENT_USER" + "\" + "Software\Microsoft", with no doubled backslash when the path
-// already starts with one.
-std::string TypedPath(const KeyJumpRequest& request);
-
 // Brings the Registry Editor forward (starting it if needed) and types its way to the key
 // and value; an editor that offers its items for selection (Wine's) has them selected instead.
 // Reports nothing; returns when the last keystroke has been handled, or as soon as the editor

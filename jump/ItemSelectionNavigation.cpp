@@ -1,7 +1,7 @@
 #include "jump/ItemSelectionNavigation.h"
 
-#include "jump/EditorNavigation.h"
 #include "jump/TypeAhead.h"
+#include "jump/TypedPath.h"
 
 #include <algorithm>
 #include <optional>

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "base/ErrorText.h"
 #include "base/UniqueHandle.h"
 
 namespace zelkova {
@@ -62,16 +63,18 @@ std::string WinClipboard::GetText() {
 void WinClipboard::SetText(const std::string& text) {
     const OpenedClipboard opened(owner_);
     UniqueHandle<GlobalMemoryTraits> memory(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
-    if (!memory) throw std::runtime_error("Not enough memory for the clipboard");
+    if (!memory)
+        throw std::runtime_error(WithErrorCode("Not enough memory for the clipboard", GetLastError()));
     {
         const LockedGlobal locked(memory.get());
-        if (locked.Bytes() == nullptr) throw std::runtime_error("Not enough memory for the clipboard");
+        if (locked.Bytes() == nullptr)
+            throw std::runtime_error(WithErrorCode("Not enough memory for the clipboard", GetLastError()));
         std::memcpy(locked.Bytes(), text.c_str(), text.size() + 1);
     }
     EmptyClipboard();
     // On success the clipboard owns the memory.
     if (SetClipboardData(CF_TEXT, memory.get()) == nullptr)
-        throw std::runtime_error("Cannot put text on the clipboard");
+        throw std::runtime_error(WithErrorCode("Cannot put text on the clipboard", GetLastError()));
     static_cast<void>(memory.release());
 }
 

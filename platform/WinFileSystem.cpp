@@ -6,6 +6,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "base/ErrorText.h"
 #include "platform/PathQuery.h"
 #include "platform/WinFile.h"
 
@@ -104,15 +105,19 @@ std::unique_ptr<ScratchFile> WinFileSystem::CreateScratchFile(const std::string&
 }
 
 std::string WinTempFolder::TempDirectory() {
+    // Cleared first, so that a path refused for its length is not blamed on an older failure.
+    ::SetLastError(ERROR_SUCCESS);
     std::string path = ReadPathSizedOnDemand(
         [](char* buffer, DWORD size) { return ::GetTempPathA(size, buffer); });
-    if (path.empty()) throw std::runtime_error("Cannot find the temporary folder");
+    if (path.empty())
+        throw std::runtime_error(WithErrorCode("Cannot find the temporary folder", ::GetLastError()));
     return path;
 }
 
 Guid WinTempFolder::NewGuid() {
     GUID made{};
-    if (FAILED(::CoCreateGuid(&made))) throw std::runtime_error("Cannot create a GUID");
+    if (const HRESULT result = ::CoCreateGuid(&made); FAILED(result))
+        throw std::runtime_error(WithErrorCode("Cannot create a GUID", static_cast<std::uint32_t>(result)));
     Guid guid;
     guid.data1 = made.Data1;
     guid.data2 = made.Data2;

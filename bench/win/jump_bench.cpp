@@ -2,6 +2,7 @@
 // keystroke sequence is obliged to make (measured in the same run, since Sleep's real length
 // depends on the platform's timer). The difference is our overhead: the messages themselves.
 #include "jump/EditorNavigation.h"
+#include "jump/TypedPath.h"
 #include "platform/WinEditorAutomation.h"
 
 #include "support/WinProcess_win.h"

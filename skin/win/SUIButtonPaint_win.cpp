@@ -70,12 +70,11 @@ void DrawImageDisabled(HIMAGELIST list, int index, HDC dc, int x, int y) {
     // PSDPxax: the brush where the silhouette is black, the destination where it is white.
     constexpr DWORD kBrushThroughBlack = 0x00B8074A;
     OwnedBrush highlight(CreateSolidBrush(GetSysColor(COLOR_BTNHIGHLIGHT)));
-    SelectObject(dc, highlight.get());
-    BitBlt(dc, x + 1, y + 1, width, height, monoCanvas.dc(), 0, 0, kBrushThroughBlack);
     OwnedBrush shadow(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
-    SelectObject(dc, shadow.get());
+    ScopedSelectObject brush(dc, highlight.get());
+    BitBlt(dc, x + 1, y + 1, width, height, monoCanvas.dc(), 0, 0, kBrushThroughBlack);
+    brush.Reselect(shadow.get());
     BitBlt(dc, x, y, width, height, monoCanvas.dc(), 0, 0, kBrushThroughBlack);
-    SelectObject(dc, GetStockObject(NULL_BRUSH));
 }
 
 void TsuiCustomButton::Paint(Canvas& canvas) {

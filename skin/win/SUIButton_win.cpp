@@ -6,6 +6,7 @@
 #include "gui/Form.h"
 #include "gui/ImageList.h"
 #include "gui/Menu.h"
+#include "gui/SystemError.h"
 #include "skin/ButtonCaption.h"
 #include "skin/file/SUI2Define.h"
 #include "skin/win/SUIThemes_win.h"
@@ -318,7 +319,10 @@ const PropertyTable& TsuiButton::PublishedProperties() const {
              OwnedBitmap loaded(static_cast<HBITMAP>(
                  LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0,
                             LR_CREATEDIBSECTION)));
-             if (!loaded) throw PropertyError("Bitmap resource not found: " + name);
+             if (!loaded) {
+                 const DWORD error = GetLastError();
+                 throw PropertyError(WithSystemError("Bitmap resource not found: " + name, error));
+             }
              static_cast<B&>(button).SetGlyph(loaded.get());
          }},
         {"Layout", Setter(&B::SetLayout)},

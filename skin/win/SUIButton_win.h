@@ -19,7 +19,7 @@ namespace zelkova {
 // Answered 1 by every skinned push button; any other window gives its default (0).
 inline constexpr UINT WM_ISSKINBUTTON = 0x8000 + 3000;
 
-class TsuiCustomButton : public WinControl, public ThemedControl {
+class TsuiCustomButton : public WinControl, public ThemedControl, public FileThemeHolder {
 public:
     explicit TsuiCustomButton(Component* owner);
     ~TsuiCustomButton() override;
@@ -40,7 +40,7 @@ public:
     void SetModalResult(int result) { modalResult_ = result; }
     TsuiUIStyle UIStyle() const override { return uiStyle_; }
     void SetUIStyle(TsuiUIStyle style);
-    FileThemeComponent* FileTheme() const { return fileTheme_; }
+    FileThemeComponent* FileTheme() const override { return fileTheme_; }
     void SetFileTheme(FileThemeComponent* theme);
     int MouseContinuouslyDownInterval() const { return repeatInterval_; }
     void SetMouseContinuouslyDownInterval(int interval) { repeatInterval_ = interval; }

@@ -32,7 +32,7 @@ private:
     bool transparent_ = false;
 };
 
-class TsuiCustomGroupBox : public TsuiCustomPanel, public ThemedControl {
+class TsuiCustomGroupBox : public TsuiCustomPanel, public ThemedControl, public FileThemeHolder {
 public:
     explicit TsuiCustomGroupBox(Component* owner);
 
@@ -44,7 +44,7 @@ public:
     // Drawn into the top edge; independent of the window text (which stays one blank).
     const std::string& Caption() const { return caption_; }
     void SetCaption(std::string caption);
-    FileThemeComponent* FileTheme() const { return fileTheme_; }
+    FileThemeComponent* FileTheme() const override { return fileTheme_; }
     void SetFileTheme(FileThemeComponent* theme);
     TsuiUIStyle UIStyle() const override { return uiStyle_; }
     void SetUIStyle(TsuiUIStyle style);

@@ -4,8 +4,7 @@
 
 #include "gui/Form.h"
 #include "gui/Properties.h"
-#include "skin/win/SUIButton_win.h"
-#include "skin/win/SUIGroupBox_win.h"
+#include "skin/SUIThemes.h"
 
 namespace zelkova {
 namespace {
@@ -33,14 +32,8 @@ OwnedBitmap CopyFrame(const BmpImage& image, const StripFrame& frame) {
 }  // namespace
 
 FileThemeComponent* FileThemeOf(const Component& component) {
-    if (const auto* holder = dynamic_cast<const FileThemeHolder*>(&component))
-        return holder->FileTheme();
-    // The kit's own controls keep the theme without a common base of their own.
-    if (const auto* button = dynamic_cast<const TsuiCustomButton*>(&component))
-        return button->FileTheme();
-    if (const auto* box = dynamic_cast<const TsuiCustomGroupBox*>(&component))
-        return box->FileTheme();
-    return nullptr;
+    const auto* holder = dynamic_cast<const FileThemeHolder*>(&component);
+    return holder != nullptr ? holder->FileTheme() : nullptr;
 }
 
 TsuiFileTheme::TsuiFileTheme(Component* owner, SkinFileEnvironment environment, SkinSearchFolders& folders)

@@ -22,8 +22,8 @@ public:
     std::string_view ClassName() const override { return "TsuiFileTheme"; }
 };
 
-// A control that holds a file theme and is neither the kit's button nor its group box answers
-// through this which theme it holds, so that a newly loaded skin reaches it too.
+// A control that holds a file theme answers through this which theme it holds, so that a newly
+// loaded skin reaches it too.
 class FileThemeHolder {
 public:
     virtual FileThemeComponent* FileTheme() const = 0;

@@ -11,6 +11,7 @@
 
 #include "base/LittleEndian.h"
 #include "gui/ResourceBytes.h"
+#include "gui/SystemError.h"
 #include "skin/file/BmpImage.h"
 
 namespace zelkova {
@@ -84,8 +85,10 @@ std::optional<BmpImage> ThemeResourceImage(const std::string& name) {
 OwnedBitmap LoadThroughSystem(const std::string& name) {
     OwnedBitmap loaded(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), name.c_str(),
                                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    if (!loaded)
-        throw ThemeResourceError("Resource " + name + " not found");
+    if (!loaded) {
+        const DWORD error = GetLastError();
+        throw ThemeResourceError(WithSystemError("Resource " + name + " not found", error));
+    }
     return loaded;
 }
 

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "gui/Gdi.h"
 #include "support/ZelkovaDriver_win.h"
 
 namespace zelkova::testing {
@@ -27,10 +28,12 @@ double ShownFractionOf(HWND window, LPCSTR systemIcon) {
     const int width = client.right, height = client.bottom;
     HICON icon = LoadIconA(nullptr, systemIcon);
     if (icon == nullptr || width <= 0 || height <= 0) return 0;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
+    const WindowDC screenDC(nullptr);
+    HDC screen = screenDC.get();
+    const OwnedMemoryDC memoryDC(CreateCompatibleDC(screen));
+    HDC memory = memoryDC.get();
+    const OwnedBitmap bitmap(CreateCompatibleBitmap(screen, width, height));
+    const ScopedSelectObject selected(memory, bitmap.get());
     // The icon over two grounds: a pixel that differs between them is not (fully) opaque.
     const auto render = [&](COLORREF ground) {
         std::vector<COLORREF> pixels;
@@ -57,10 +60,6 @@ double ShownFractionOf(HWND window, LPCSTR systemIcon) {
             matching += GetPixel(memory, x, y) == overBlack[at];
         }
     }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return opaque == 0 ? 0 : static_cast<double>(matching) / opaque;
 }
 

@@ -9,6 +9,7 @@
 
 #include <zlib.h>
 
+#include "gui/Gdi.h"
 #include "gui/WindowEnumeration.h"
 
 namespace zelkova::testing {
@@ -320,12 +321,10 @@ bool SaveScreenshot(const std::string& name) {
     HBITMAP shot = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     bool copied = false;
     if (shot != nullptr) {
-        HDC memory = CreateCompatibleDC(screen);
-        HGDIOBJ previous = SelectObject(memory, shot);
-        copied = BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY) != FALSE;
+        const OwnedMemoryDC memory(CreateCompatibleDC(screen));
+        const ScopedSelectObject selected(memory.get(), shot);
+        copied = BitBlt(memory.get(), 0, 0, width, height, screen, 0, 0, SRCCOPY) != FALSE;
         GdiFlush();
-        SelectObject(memory, previous);
-        DeleteDC(memory);
     }
     ReleaseDC(nullptr, screen);
     if (!copied) {

@@ -41,12 +41,6 @@ TEST(EditorNavigation, TypesThePathIntoTheTreeAndTheValueIntoTheList) {
                                          testing::ExpectedTyping("list", "Content Type")})));
 }
 
-TEST(EditorNavigation, TypedPathJoinsRootAndPathWithOneBackslash) {
-    EXPECT_EQ(TypedPath({"HKEY_CURRENT_USER", "Software\\Microsoft", ""}), "HKEY_CURRENT_USER\\Software\\Microsoft");
-    EXPECT_EQ(TypedPath({"HKEY_LOCAL_MACHINE", "\\SOFTWARE", ""}), "HKEY_LOCAL_MACHINE\\SOFTWARE");
-    EXPECT_EQ(TypedPath({"HKEY_USERS", "a\\\\b\\", ""}), "HKEY_USERS\\a\\\\b\\");
-}
-
 TEST(EditorNavigation, BackslashesBecomeRightArrowsEvenDoubledOrTrailing) {
     RecordingEditor editor;
     NavigateRegistryEditor({"HKEY_USERS", "a\\\\b\\", ""}, editor);

@@ -63,6 +63,19 @@ TEST(ScopedSelectObject, PutsThePreviousObjectBack) {
     EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_BRUSH), before);
 }
 
+TEST(ScopedSelectObject, ReselectingStillPutsTheFirstPreviousObjectBack) {
+    PixelCanvas canvas(4, 4);
+    const HGDIOBJ before = GetCurrentObject(canvas.dc(), OBJ_BRUSH);
+    OwnedBrush first(CreateSolidBrush(RGB(1, 1, 1)));
+    OwnedBrush second(CreateSolidBrush(RGB(2, 2, 2)));
+    {
+        ScopedSelectObject selected(canvas.dc(), first.get());
+        selected.Reselect(second.get());
+        EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_BRUSH), second.get());
+    }
+    EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_BRUSH), before);
+}
+
 TEST(SavedDCState, RestoresOriginAndClip) {
     PixelCanvas canvas(10, 10);
     {

@@ -8,9 +8,7 @@
 #include <vector>
 
 #include "favourites/FavouriteCommands.h"
-#include "favourites/FavouriteRules.h"
 #include "favourites/FavouritesList.h"
-#include "jump/RootKeys.h"
 
 namespace zelkova {
 namespace {
@@ -24,36 +22,6 @@ FavouritesList ListOf(std::vector<FavouriteEntry> entries, int selected = -1) {
     list.Select(selected);
     return list;
 }
-
-// ---- Enabling rules ----------------------------------------------------------------------
-
-struct EnablingCase {
-    int index;
-    int count;
-    bool selectionActions;  // Jump, Remove, Copy to Clipboard, Edit
-    bool up;
-    bool down;
-};
-
-class EnablingRules : public ::testing::TestWithParam<EnablingCase> {};
-
-TEST_P(EnablingRules, FollowTheSelection) {
-    const EnablingCase& c = GetParam();
-    EXPECT_EQ(IsSelectionActionEnabled(c.index, c.count), c.selectionActions);
-    EXPECT_EQ(IsMoveUpEnabled(c.index, c.count), c.up);
-    EXPECT_EQ(IsMoveDownEnabled(c.index, c.count), c.down);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, EnablingRules,
-    ::testing::Values(EnablingCase{-1, 0, false, false, false},  // empty list
-                      EnablingCase{-1, 3, false, false, false},  // nothing selected
-                      EnablingCase{0, 1, true, false, false},    // the only entry
-                      EnablingCase{0, 3, true, false, true},     // first
-                      EnablingCase{1, 3, true, true, true},      // middle
-                      EnablingCase{2, 3, true, true, false},     // last
-                      EnablingCase{3, 3, false, false, false},   // stale index past the end
-                      EnablingCase{-2, 3, false, false, false}));
 
 TEST(FavouriteCommandsEnabling, FollowTheListState) {
     struct NoDialog : KeyEntryDialog {
@@ -73,114 +41,6 @@ TEST(FavouriteCommandsEnabling, FollowTheListState) {
     EXPECT_FALSE(commands.IsJumpFromListEnabled());
     EXPECT_FALSE(commands.IsMoveUpEnabled());
     EXPECT_FALSE(commands.IsMoveDownEnabled());
-}
-
-// ---- Text rules --------------------------------------------------------------------------
-
-TEST(KeyEntryRule, NeedsFullRootAnywhereInAnyCase) {
-    EXPECT_FALSE(IsKeyEntryAcceptable(""));
-    EXPECT_FALSE(IsKeyEntryAcceptable("HKCU\\Software"));
-    EXPECT_FALSE(IsKeyEntryAcceptable("HKEY"));
-    EXPECT_TRUE(IsKeyEntryAcceptable("hkey_"));
-    EXPECT_TRUE(IsKeyEntryAcceptable("xHKEY_y"));
-    EXPECT_TRUE(IsKeyEntryAcceptable("HKEY_CURRENT_USER\\Software\\Microsoft"));
-    // Only a-z fold: a dotless or accented letter is not an ASCII "K".
-    EXPECT_FALSE(IsKeyEntryAcceptable("H\xCB" "EY_"));
-}
-
-TEST(ClipboardText, LosesControlCodesAndBlanksAtBothEndsOnly) {
-    EXPECT_EQ(TrimClipboardText("  HKLM\\Software  "), "HKLM\\Software");
-    EXPECT_EQ(TrimClipboardText("\tHKLM\\Soft ware\r\n"), "HKLM\\Soft ware");
-    EXPECT_EQ(TrimClipboardText(std::string("\x01\x1f HK\x7f\x20", 6)), "HK\x7f");
-    EXPECT_EQ(TrimClipboardText(" \r\n\t "), "");
-    EXPECT_EQ(TrimClipboardText(""), "");
-    // Bytes from 0x80 up are letters of the code page (0xA0 is a no-break space), not blanks,
-    // however a signed char would compare.
-    EXPECT_EQ(TrimClipboardText("\xA0HKCU\xFF "), "\xA0HKCU\xFF");
-}
-
-TEST(ClipboardText, GoesAheadOnlyWithHkInAnyCase) {
-    EXPECT_TRUE(LooksLikeKeyText("HKLM\\Software"));
-    EXPECT_TRUE(LooksLikeKeyText("software\\hk"));
-    EXPECT_TRUE(LooksLikeKeyText("hK"));
-    EXPECT_FALSE(LooksLikeKeyText("Software\\Microsoft"));
-    EXPECT_FALSE(LooksLikeKeyText("H K"));
-    EXPECT_FALSE(LooksLikeKeyText(""));
-}
-
-// ---- The list ----------------------------------------------------------------------------
-
-TEST(FavouritesListAdd, RefusesDuplicatesInAnyCaseButNotWithABlank) {
-    FavouritesList list = ListOf({{"HKEY_CURRENT_USER\\Software", "mine"}, {"HKEY_USERS", ""}}, 1);
-
-    EXPECT_FALSE(list.Add({"hkey_current_user\\software", "other"}));
-    EXPECT_EQ(list.Count(), 2);
-    EXPECT_EQ(list.SelectedIndex(), 1) << "a refused add leaves the selection alone";
-    EXPECT_EQ(list.At(0).Comment, "mine");
-
-    EXPECT_TRUE(list.Add({"hkey_current_user\\software ", "blank"}));
-    EXPECT_EQ(list.Count(), 3);
-    EXPECT_EQ(list.SelectedIndex(), 2) << "the new entry is selected";
-    EXPECT_EQ(list.At(2), (FavouriteEntry{"hkey_current_user\\software ", "blank"}));
-    // Leading blanks count just the same.
-    EXPECT_TRUE(list.Add({" HKEY_USERS", ""}));
-}
-
-TEST(FavouritesListAdd, FoldsAsciiLettersOnly) {
-    FavouritesList list = ListOf({{"HKEY_X\\\xC4", ""}});
-    EXPECT_TRUE(list.Add({"hkey_x\\\xE4", ""})) << "0xC4 and 0xE4 differ: no code-page folding";
-    EXPECT_FALSE(list.Add({"hkey_x\\\xC4", ""}));
-}
-
-TEST(FavouritesListMove, KeepsTheCommentWithTheEntryAndTheSelectionOnIt) {
-    FavouritesList list = ListOf({{"A", "a"}, {"B", "b"}, {"C", "c"}}, 2);
-
-    EXPECT_TRUE(list.MoveSelectedUp());
-    EXPECT_THAT(list.Entries(), ElementsAre(FavouriteEntry{"A", "a"}, FavouriteEntry{"C", "c"},
-                                            FavouriteEntry{"B", "b"}));
-    EXPECT_EQ(list.SelectedIndex(), 1);
-
-    EXPECT_TRUE(list.MoveSelectedUp());
-    EXPECT_EQ(list.SelectedIndex(), 0);
-    EXPECT_FALSE(list.MoveSelectedUp()) << "the first entry cannot go up";
-    EXPECT_EQ(list.At(0), (FavouriteEntry{"C", "c"}));
-
-    EXPECT_TRUE(list.MoveSelectedDown());
-    EXPECT_TRUE(list.MoveSelectedDown());
-    EXPECT_FALSE(list.MoveSelectedDown()) << "the last entry cannot go down";
-    EXPECT_THAT(list.Entries(), ElementsAre(FavouriteEntry{"A", "a"}, FavouriteEntry{"B", "b"},
-                                            FavouriteEntry{"C", "c"}));
-    EXPECT_EQ(list.SelectedIndex(), 2);
-}
-
-TEST(FavouritesListMove, DoesNothingWithoutASelection) {
-    FavouritesList list = ListOf({{"A", ""}, {"B", ""}});
-    EXPECT_FALSE(list.MoveSelectedUp());
-    EXPECT_FALSE(list.MoveSelectedDown());
-    EXPECT_FALSE(list.RemoveSelected());
-    EXPECT_FALSE(list.Replace(2, {"X", ""}));
-    EXPECT_THAT(list.Entries(), ElementsAre(FavouriteEntry{"A", ""}, FavouriteEntry{"B", ""}));
-}
-
-TEST(FavouritesListRemove, LeavesNoSelection) {
-    FavouritesList list = ListOf({{"A", ""}, {"B", ""}, {"C", ""}}, 1);
-    EXPECT_TRUE(list.RemoveSelected());
-    EXPECT_THAT(list.Entries(), ElementsAre(FavouriteEntry{"A", ""}, FavouriteEntry{"C", ""}));
-    EXPECT_EQ(list.SelectedIndex(), FavouritesList::NoSelection);
-    EXPECT_EQ(list.Selected(), nullptr);
-}
-
-TEST(FavouritesListSelect, OutOfRangeClearsTheSelection) {
-    FavouritesList list = ListOf({{"A", ""}}, 0);
-    list.Select(1);
-    EXPECT_EQ(list.SelectedIndex(), -1);
-    list.Select(0);
-    list.Select(-5);
-    EXPECT_EQ(list.SelectedIndex(), -1);
-    list.Select(0);
-    list.Clear();
-    EXPECT_EQ(list.SelectedIndex(), -1);
-    EXPECT_TRUE(list.IsEmpty());
 }
 
 // ---- Commands with a scripted dialog and clipboard ---------------------------------------

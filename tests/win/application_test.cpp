@@ -1,10 +1,12 @@
 // The application's own loop: running a main form until it closes, and a close whose handler
 // fails (a settings file that cannot be written) being reported with the form left open; the
-// application window's focus and where it hands it on.
+// idle updates; errors that are no std::exception; the application window's focus and where it
+// hands it on.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
+#include "gui/Action.h"
 #include "gui/Edit.h"
 #include "gui/Timer.h"
 #include "support/GuiTesting_win.h"
@@ -12,6 +14,8 @@
 namespace zelkova {
 namespace {
 
+using namespace std::chrono_literals;
+using gui_testing::PumpUntil;
 using gui_testing::RecordingMessageBox;
 using gui_testing::TestForm;
 
@@ -47,6 +51,57 @@ TEST(ApplicationRun, AFailedCloseIsReportedAndTheNextCloseEndsTheLoop) {
     char title[64] = {};
     GetWindowTextA(app.Handle(), title, sizeof(title));
     EXPECT_STREQ(title, "Free Zelkova");
+}
+
+TEST(IdleUpdates, RunForEveryVisibleEnabledFormWhenTheQueueFallsEmpty) {
+    TestForm shown;
+    TestForm hidden;
+    TestForm disabled;
+    int shownUpdates = 0, hiddenUpdates = 0, disabledUpdates = 0;
+    auto addAction = [](Form& form, int& counter) {
+        auto& list = Make<ActionList>(form);
+        auto& action = Make<Action>(form);
+        action.SetActionList(&list);
+        action.OnUpdate = [&counter](Component*) { ++counter; };
+    };
+    addAction(shown, shownUpdates);
+    addAction(hidden, hiddenUpdates);
+    addAction(disabled, disabledUpdates);
+    shown.Show();
+    disabled.Show();
+    EnableWindow(disabled.Handle(), FALSE);
+    hidden.Handle();
+
+    ASSERT_TRUE(PumpUntil([&] { return shownUpdates >= 2; }, 2000ms));
+    EXPECT_EQ(hiddenUpdates, 0);
+    EXPECT_EQ(disabledUpdates, 0);
+}
+
+TEST(IdleUpdates, ProcessingTheQueuedMessagesRunsNone) {
+    TestForm form;
+    int updates = 0;
+    auto& list = Make<ActionList>(form);
+    auto& action = Make<Action>(form);
+    action.SetActionList(&list);
+    action.OnUpdate = [&](Component*) { ++updates; };
+    form.Show();
+    gui_testing::PumpPending();
+    updates = 0;
+    PostMessageA(form.Handle(), WM_NULL, 0, 0);
+    gui_testing::TestApplication().ProcessMessages();
+    EXPECT_EQ(updates, 0);
+}
+
+TEST(HandleException, AnErrorThatIsNoStdExceptionIsReportedAsUnknown) {
+    RecordingMessageBox boxes;
+    try {
+        throw 42;
+    } catch (...) {
+        HandleException();
+    }
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "Unknown error.");
+    EXPECT_EQ(boxes.boxes[0].flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
 }
 
 // The hand-off of the focus to a form (tray restore) hangs on this; it once sat behind a

@@ -32,7 +32,7 @@ TEST(WinSettingsEnvironment, FindsTheApplicationDataFolderAndTheProgram) {
     EXPECT_TRUE(environment.FolderExists(appData));
 
     const std::string program = environment.ExecutablePath();
-    EXPECT_THAT(program, EndsWith("\\win_settings_environment_test.exe"));
+    EXPECT_THAT(program, EndsWith("\\win_win_settings_environment_test.exe"));
     EXPECT_TRUE(environment.FolderExists(program.substr(0, program.rfind('\\'))));
     EXPECT_FALSE(environment.FolderExists(program)) << "a file is no folder";
 }
