@@ -131,7 +131,7 @@ void WineEditorPanes::VisitChildren(TreeItemRef parent, std::size_t nameLength, 
     const std::size_t recordSize = AlignTo8(TreeItemRecordSize(width_));
     const std::size_t limit = BatchLimit(recordSize, capacity);
     std::vector<TreeItemRef> items;
-    TreeItemRef next = static_cast<TreeItemRef>(Tree(TVM_GETNEXTITEM, TVGN_CHILD, Param(parent)));
+    auto next = static_cast<TreeItemRef>(Tree(TVM_GETNEXTITEM, TVGN_CHILD, Param(parent)));
     for (std::size_t batch = std::min(kFirstBatch, limit), seen = 0; next && seen < kMostItems;
          seen += items.size(), batch = std::min(batch * 2, limit)) {
         items.clear();
@@ -224,7 +224,7 @@ std::string WineEditorPanes::ReadMovedText(std::uint64_t address, std::size_t ca
     constexpr std::uint64_t kPage = 4096;
     std::vector<std::uint8_t> text(capacity, 0);
     if (ReadProcessBytes(process_, address, text)) return TextInBuffer(text);
-    const std::size_t toPageEnd = static_cast<std::size_t>(kPage - address % kPage);
+    const auto toPageEnd = static_cast<std::size_t>(kPage - address % kPage);
     if (toPageEnd >= capacity) return {};
     text.resize(toPageEnd);
     return ReadProcessBytes(process_, address, text) ? TextInBuffer(text) : std::string();

@@ -334,7 +334,7 @@ private:
 
 bool Inflater::ReadMoreInput() {
     if (sourceEnded_) return false;
-    const std::size_t kept = static_cast<std::size_t>(inEnd_ - in_);
+    const auto kept = static_cast<std::size_t>(inEnd_ - in_);
     std::memmove(input_.get(), in_, kept);
     const std::size_t got =
         source_->Read(std::span<std::uint8_t>(input_.get() + kept, kInputBufferSize - kept));

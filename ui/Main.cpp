@@ -173,7 +173,7 @@ void TfrmMain::CreateList() {
 }
 
 Action& TfrmMain::AddAction(const char* name, const char* caption) {
-    Action& action = Make<Action>(*this);
+    auto& action = Make<Action>(*this);
     action.SetName(name);
     action.SetActionList(ActionList1);
     action.SetCaption(caption);
@@ -222,7 +222,7 @@ void TfrmMain::CreateActions() {
 }
 
 MenuItem& TfrmMain::AddMenuItem(PopupMenu& menu, const char* name, const char* caption) {
-    MenuItem& item = Make<MenuItem>(*this);
+    auto& item = Make<MenuItem>(*this);
     item.SetName(name);
     item.SetCaption(caption);
     menu.Add(item);
