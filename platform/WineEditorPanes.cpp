@@ -10,7 +10,7 @@ namespace zelkova {
 namespace {
 
 // Room in the editor for one batch of records and their texts.
-constexpr std::size_t kScratchBytes = 64 * 1024;
+constexpr std::size_t kScratchBytes = std::size_t{64} * 1024;
 // Value names run to 16,383 characters, key names to 255.
 constexpr std::size_t kLongestName = 16383;
 // The first batch is small, since the name looked for is often among the first few; later
@@ -202,7 +202,7 @@ std::vector<std::string> WineEditorPanes::ReadTexts(const TextBatch& batch) {
     const std::uint64_t base = scratch_.Address();
     for (std::size_t i = 0; i < batch.count; ++i) {
         const RecordBytes record = batch.record(i, base + textsOffset + i * batch.capacity);
-        std::copy_n(record.begin(), std::min(record.size(), batch.recordSize), block.begin() + i * batch.recordSize);
+        std::copy_n(record.begin(), std::min(record.size(), batch.recordSize), block.begin() + static_cast<std::ptrdiff_t>(i * batch.recordSize));
     }
     if (!scratch_.Write(0, block)) return texts;
     for (std::size_t i = 0; i < batch.count; ++i) batch.ask(i, base + i * batch.recordSize);
