@@ -103,7 +103,7 @@ private:
 // block rather than one per record. Larger reads go straight through.
 class BufferedFile final : public RandomAccessFile {
 public:
-    static constexpr std::size_t kBlockSize = 64 * 1024;
+    static constexpr std::size_t kBlockSize = std::size_t{64} * 1024;
 
     explicit BufferedFile(RandomAccessFile& file) : file_(file) {}
     std::uint64_t Size() const override { return file_.Size(); }

@@ -1,5 +1,6 @@
 #include "favourites/FavouritesList.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "base/AsciiText.h"
@@ -26,9 +27,9 @@ bool FavouritesList::Add(FavouriteEntry entry) {
 
 bool FavouritesList::ContainsKeyText(std::string_view keyText) const {
     const std::string wanted = AsciiUpperCase(keyText);
-    for (const FavouriteEntry& entry : entries_)
-        if (AsciiUpperCase(entry.KeyText) == wanted) return true;
-    return false;
+    return std::ranges::any_of(entries_, [&](const FavouriteEntry& entry) {
+        return AsciiUpperCase(entry.KeyText) == wanted;
+    });
 }
 
 bool FavouritesList::Replace(int index, FavouriteEntry entry) {

@@ -65,7 +65,7 @@ bool SettingsFile::EnsureFolder(const std::string& folder) const {
 std::string SettingsFile::SettingsFolder() const {
     const std::string applicationData = environment_.ApplicationDataFolder();
     if (!applicationData.empty()) {
-        const std::string folder = WithTrailingBackslash(applicationData) + VendorFolder;
+        std::string folder = WithTrailingBackslash(applicationData) + VendorFolder;
         if (EnsureFolder(folder)) return folder;
     }
     return FolderOf(environment_.ExecutablePath());

@@ -38,7 +38,7 @@ Form* FormOfWindow(HWND window) {
 class ApplicationWindow : public WinControl {
 public:
     explicit ApplicationWindow(Application& app) : WinControl(nullptr), app_(app) {
-        Control::SetVisible(false);
+        Control::SetVisible(false);  // NOLINT(bugprone-parent-virtual-call): no window yet
     }
     ~ApplicationWindow() override { DestroyHandle(); }
     std::string_view ClassName() const override { return "TApplication"; }

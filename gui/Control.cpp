@@ -32,7 +32,7 @@ std::unordered_set<const Control*>& LiveControls() {
 
 Control* LiveControl(LPARAM pointer) {
     auto* candidate = reinterpret_cast<Control*>(pointer);
-    return LiveControls().count(candidate) != 0 ? candidate : nullptr;
+    return LiveControls().contains(candidate) ? candidate : nullptr;
 }
 
 Control::Control(Component* owner) : Component(owner) {

@@ -5,7 +5,7 @@
 namespace zelkova {
 
 Edit::Edit(Component* owner) : WinControl(owner) {
-    Control::SetBounds(0, 0, 121, 21);
+    Control::SetBounds(0, 0, 121, 21);  // NOLINT(bugprone-parent-virtual-call): no window yet
     SetTabStop(true);
     SetColor(kWindowColor);
     SetParentColor(false);

@@ -10,7 +10,7 @@
 namespace zelkova {
 
 Form::Form(Component* owner) : WinControl(owner) {
-    Control::SetVisible(false);
+    Control::SetVisible(false);  // NOLINT(bugprone-parent-virtual-call): no window yet
     if (Application* app = Application::Instance()) app->AddForm(this);
 }
 
@@ -101,6 +101,7 @@ void Form::CreateParams(struct CreateParams& params) {
         AdjustWindowRectEx(&frame, params.style, FALSE, params.exStyle);
         params.width = frame.right - frame.left;
         params.height = frame.bottom - frame.top;
+        // NOLINTNEXTLINE(bugprone-parent-virtual-call): the window is about to be made this size
         Control::SetBounds(Left(), Top(), params.width, params.height);
     }
     Application* app = Application::Instance();
@@ -128,14 +129,14 @@ void Form::Show() {
     Handle();
     if (!placed_) PlaceOnScreen();
     if (OnShow) OnShow(this);
-    Control::SetVisible(true);
+    Control::SetVisible(true);  // NOLINT(bugprone-parent-virtual-call): shown below, activated
     ShowWindow(Handle(), SW_SHOW);
     FocusFirstControl();
 }
 
 void Form::Hide() {
     if (HandleAllocated()) ShowWindow(Handle(), SW_HIDE);
-    Control::SetVisible(false);
+    Control::SetVisible(false);  // NOLINT(bugprone-parent-virtual-call): hidden above
     if (OnHide) OnHide(this);
 }
 

@@ -108,7 +108,7 @@ void ReadPixels(j_decompress_ptr info, void* context) {
         unsigned char* out =
             target->bits + static_cast<std::size_t>(height - 1 - y) * target->stride;
         const unsigned char* in = target->row;
-        for (JDIMENSION x = 0; x < width; ++x, out += 3) {
+        for (std::size_t x = 0; x < width; ++x, out += 3) {
             if (grey) {
                 out[0] = out[1] = out[2] = in[x];
             } else {

@@ -12,7 +12,7 @@ ListView::ListView(Component* owner) : WinControl(owner) {
         return InitCommonControlsEx(&classes) != FALSE;
     }();
     (void)initialised;
-    Control::SetBounds(0, 0, 250, 150);
+    Control::SetBounds(0, 0, 250, 150);  // NOLINT(bugprone-parent-virtual-call): no window yet
     SetTabStop(true);
     SetColor(kWindowColor);
     SetCapturesMouse(false);

@@ -18,6 +18,7 @@ UINT EdgeOf(Bevel bevel, bool outer) {
 }
 }  // namespace
 
+// NOLINTNEXTLINE(bugprone-parent-virtual-call): no window yet
 Panel::Panel(Component* owner) : WinControl(owner) { Control::SetBounds(0, 0, 185, 41); }
 
 const PropertyTable& Panel::PublishedProperties() const {
@@ -62,6 +63,7 @@ void Panel::Paint(Canvas& canvas) {
     canvas.DrawText(caption, text, DT_CENTER | DT_VCENTER | DT_SINGLELINE, -1);
 }
 
+// NOLINTNEXTLINE(bugprone-parent-virtual-call): no window yet
 GroupBox::GroupBox(Component* owner) : WinControl(owner) { Control::SetBounds(0, 0, 185, 105); }
 
 const PropertyTable& GroupBox::PublishedProperties() const {

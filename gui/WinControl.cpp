@@ -20,7 +20,7 @@ constexpr UINT_PTR kSubclassId = 1;
 
 void RegisterOwnClass(const std::string& name, UINT classStyle) {
     static std::set<std::string> registered;
-    if (registered.count(name) != 0) return;
+    if (registered.contains(name)) return;
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.style = classStyle;

@@ -1,5 +1,7 @@
 #include "jump/RootKeys.h"
 
+#include <algorithm>
+
 #include "base/AsciiText.h"
 
 namespace zelkova {
@@ -16,11 +18,10 @@ std::optional<RootKey> FindRootKey(std::string_view rootText) {
 }
 
 bool StartsWithFullRootName(std::string_view text) {
-    for (const RootKey& root : kRootKeys) {
-        if (text.substr(0, root.FullName.size()) != root.FullName) continue;
-        if (text.size() == root.FullName.size() || text[root.FullName.size()] == '\\') return true;
-    }
-    return false;
+    return std::ranges::any_of(kRootKeys, [&](const RootKey& root) {
+        return text.substr(0, root.FullName.size()) == root.FullName &&
+               (text.size() == root.FullName.size() || text[root.FullName.size()] == '\\');
+    });
 }
 
 }  // namespace zelkova

@@ -11,7 +11,7 @@ template <typename NextSize>
 std::string ReadGrowing(const PathQuery& query, NextSize nextSize) {
     std::string path(MAX_PATH, '\0');
     for (;;) {
-        const DWORD size = static_cast<DWORD>(path.size());
+        const auto size = static_cast<DWORD>(path.size());
         const DWORD length = query(path.data(), size);
         if (length == 0) return {};
         if (length < size) {

@@ -26,7 +26,7 @@ template <typename Read>
 std::string ReadWhole(Read read) {
     std::vector<char> buffer(ProfileReadBufferSize);
     for (;;) {
-        const DWORD size = static_cast<DWORD>(buffer.size());
+        const auto size = static_cast<DWORD>(buffer.size());
         const DWORD length = std::min(read(buffer.data(), size), size);
         if (length + 2 < size || size >= MaxReadBuffer) return std::string(buffer.data(), length);
         buffer.resize(buffer.size() * 2);

@@ -10,7 +10,7 @@ namespace zelkova {
 namespace {
 
 // Room in the editor for one batch of records and their texts.
-constexpr std::size_t kScratchBytes = 64 * 1024;
+constexpr std::size_t kScratchBytes = std::size_t{64} * 1024;
 // Value names run to 16,383 characters, key names to 255.
 constexpr std::size_t kLongestName = 16383;
 // The first batch is small, since the name looked for is often among the first few; later
@@ -131,7 +131,7 @@ void WineEditorPanes::VisitChildren(TreeItemRef parent, std::size_t nameLength, 
     const std::size_t recordSize = AlignTo8(TreeItemRecordSize(width_));
     const std::size_t limit = BatchLimit(recordSize, capacity);
     std::vector<TreeItemRef> items;
-    TreeItemRef next = static_cast<TreeItemRef>(Tree(TVM_GETNEXTITEM, TVGN_CHILD, Param(parent)));
+    auto next = static_cast<TreeItemRef>(Tree(TVM_GETNEXTITEM, TVGN_CHILD, Param(parent)));
     for (std::size_t batch = std::min(kFirstBatch, limit), seen = 0; next && seen < kMostItems;
          seen += items.size(), batch = std::min(batch * 2, limit)) {
         items.clear();
@@ -202,7 +202,7 @@ std::vector<std::string> WineEditorPanes::ReadTexts(const TextBatch& batch) {
     const std::uint64_t base = scratch_.Address();
     for (std::size_t i = 0; i < batch.count; ++i) {
         const RecordBytes record = batch.record(i, base + textsOffset + i * batch.capacity);
-        std::copy_n(record.begin(), std::min(record.size(), batch.recordSize), block.begin() + i * batch.recordSize);
+        std::copy_n(record.begin(), std::min(record.size(), batch.recordSize), block.begin() + static_cast<std::ptrdiff_t>(i * batch.recordSize));
     }
     if (!scratch_.Write(0, block)) return texts;
     for (std::size_t i = 0; i < batch.count; ++i) batch.ask(i, base + i * batch.recordSize);
@@ -224,7 +224,7 @@ std::string WineEditorPanes::ReadMovedText(std::uint64_t address, std::size_t ca
     constexpr std::uint64_t kPage = 4096;
     std::vector<std::uint8_t> text(capacity, 0);
     if (ReadProcessBytes(process_, address, text)) return TextInBuffer(text);
-    const std::size_t toPageEnd = static_cast<std::size_t>(kPage - address % kPage);
+    const auto toPageEnd = static_cast<std::size_t>(kPage - address % kPage);
     if (toPageEnd >= capacity) return {};
     text.resize(toPageEnd);
     return ReadProcessBytes(process_, address, text) ? TextInBuffer(text) : std::string();

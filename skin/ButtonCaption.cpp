@@ -1,5 +1,6 @@
 #include "skin/ButtonCaption.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "base/AsciiText.h"
@@ -31,11 +32,7 @@ bool IsCaptionAccelerator(char key, std::string_view caption) {
 }
 
 bool HasVisibleCaption(std::string_view caption) {
-    for (char c : caption) {
-        if (!IsBlankOrControl(c))
-            return true;
-    }
-    return false;
+    return !std::ranges::all_of(caption, IsBlankOrControl);
 }
 
 }  // namespace zelkova

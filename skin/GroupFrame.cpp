@@ -2,19 +2,19 @@
 
 namespace zelkova {
 
-GroupFrameOutline OutlineGroupFrame(const Rect& r, int width, bool hasCaption, int captionWidth,
+GroupFrameOutline OutlineGroupFrame(const Rect& frame, int width, bool hasCaption, int captionWidth,
                                     bool rightToLeft) {
     if (!rightToLeft) {
         return GroupFrameOutline{
-            {Point{r.left + 2, r.top}, Point{r.left, r.top}, Point{r.left, r.bottom - 1},
-             Point{r.right - 1, r.bottom - 1}, Point{r.right - 1, r.top},
-             Point{hasCaption ? r.left + captionWidth + 6 : r.left, r.top}},
+            {Point{frame.left + 2, frame.top}, Point{frame.left, frame.top}, Point{frame.left, frame.bottom - 1},
+             Point{frame.right - 1, frame.bottom - 1}, Point{frame.right - 1, frame.top},
+             Point{hasCaption ? frame.left + captionWidth + 6 : frame.left, frame.top}},
             Point{5, 0}};
     }
     return GroupFrameOutline{
-        {Point{r.right - 3, r.top}, Point{r.right - 1, r.top}, Point{r.right - 1, r.bottom - 1},
-         Point{r.left + 1, r.bottom - 1}, Point{r.left + 1, r.top},
-         Point{hasCaption ? r.right - captionWidth - 7 : r.right - 1, r.top}},
+        {Point{frame.right - 3, frame.top}, Point{frame.right - 1, frame.top}, Point{frame.right - 1, frame.bottom - 1},
+         Point{frame.left + 1, frame.bottom - 1}, Point{frame.left + 1, frame.top},
+         Point{hasCaption ? frame.right - captionWidth - 7 : frame.right - 1, frame.top}},
         Point{width - 6 - captionWidth, 0}};
 }
 

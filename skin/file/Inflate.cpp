@@ -37,10 +37,10 @@
 namespace zelkova {
 namespace {
 
-constexpr std::size_t kInputBufferSize = 16 * 1024;
+constexpr std::size_t kInputBufferSize = std::size_t{16} * 1024;
 constexpr std::size_t kMaxMatch = 258;
-constexpr std::size_t kWindowSize = 64 * 1024 + kMaxMatch;
-constexpr std::size_t kHistory = 32 * 1024;
+constexpr std::size_t kWindowSize = std::size_t{64} * 1024 + kMaxMatch;
+constexpr std::size_t kHistory = std::size_t{32} * 1024;
 // A match is copied in steps of 8 or 16 bytes, the first 40 or 48 bytes whatever its length,
 // so the copy may write up to 45 bytes past the match's end.
 constexpr std::size_t kCopySlack = 48;
@@ -334,7 +334,7 @@ private:
 
 bool Inflater::ReadMoreInput() {
     if (sourceEnded_) return false;
-    const std::size_t kept = static_cast<std::size_t>(inEnd_ - in_);
+    const auto kept = static_cast<std::size_t>(inEnd_ - in_);
     std::memmove(input_.get(), in_, kept);
     const std::size_t got =
         source_->Read(std::span<std::uint8_t>(input_.get() + kept, kInputBufferSize - kept));

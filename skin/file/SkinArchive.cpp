@@ -95,7 +95,7 @@ std::optional<SkinEntryRecord> FindSkinEntry(RandomAccessFile& archive, std::str
 
     std::array<std::uint8_t, kEndRecordSize> end{};
     if (size < kEndRecordSize || !archive.ReadExactly(size - kEndRecordSize, end)) return std::nullopt;
-    if (ReadLittleEndian32(&end[0]) != kEndRecordSignature || ReadLittleEndian16(&end[20]) != 0)
+    if (ReadLittleEndian32(end.data()) != kEndRecordSignature || ReadLittleEndian16(&end[20]) != 0)
         return std::nullopt;
     const std::uint64_t directoryOffset = ReadLittleEndian32(&end[16]);
     const std::uint64_t directoryEnd = size - kEndRecordSize;

@@ -315,7 +315,7 @@ const PropertyTable& TsuiButton::PublishedProperties() const {
         // A layout names the glyph by its bitmap resource.
         {"Glyph",
          [](Component& button, const PropertyValue& value) {
-             const std::string name = PropertyValueAs<std::string>(value);
+             const auto name = PropertyValueAs<std::string>(value);
              OwnedBitmap loaded(static_cast<HBITMAP>(
                  LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0,
                             LR_CREATEDIBSECTION)));

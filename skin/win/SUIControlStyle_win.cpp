@@ -16,6 +16,7 @@ TsuiUIStyle DefaultUIStyleFor(const Component* owner) {
 
 void ApplyThemeToChildren(WinControl& container, TsuiUIStyle uiStyle, FileThemeComponent* fileTheme) {
     // A child's setters may restyle its own children; the list itself does not change.
+    // NOLINTNEXTLINE(performance-unnecessary-copy-initialization): the setters must not change it
     const std::vector<Control*> children = container.Controls();
     for (Control* child : children) {
         if (!HasPublishedProperty(*child, "FileTheme") || !HasPublishedProperty(*child, "UIStyle")) {

@@ -52,11 +52,13 @@ const PropertyTable& TsuiFileTheme::PublishedProperties() const {
     return table;
 }
 
+// NOLINTNEXTLINE(performance-unnecessary-value-param): string setters take a copy (StringSetter)
 void TsuiFileTheme::SetThemeFile(std::string value) {
     const bool wasReady = Ready();
     RefreshUsers(core_.SetThemeFile(value), wasReady);
 }
 
+// NOLINTNEXTLINE(performance-unnecessary-value-param): string setters take a copy (StringSetter)
 void TsuiFileTheme::SetPassword(std::string value) {
     const bool wasReady = Ready();
     RefreshUsers(core_.SetPassword(value), wasReady);
