@@ -7,7 +7,9 @@ namespace zelkova {
 
 // Letter case is folded for a-z only: every other byte of the ANSI text stays as it is,
 // whatever the code page or the C locale would say.
-inline char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+inline char AsciiUpper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 inline std::string AsciiUpperCase(std::string_view text) {
     std::string result(text);

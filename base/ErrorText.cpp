@@ -23,11 +23,13 @@ std::string OneLine(std::string_view message) {
 
 }  // namespace
 
-std::string WithErrorCode(std::string_view text, std::uint32_t code, std::string_view systemMessage) {
+std::string WithErrorCode(std::string_view text, std::uint32_t code,
+                          std::string_view systemMessage) {
     std::string result(text);
     if (code == 0) return result;
     char number[16];
-    std::snprintf(number, sizeof number, code <= 0xFFFF ? "%u" : "0x%08X", static_cast<unsigned>(code));
+    std::snprintf(number, sizeof number, code <= 0xFFFF ? "%u" : "0x%08X",
+                  static_cast<unsigned>(code));
     result += " (error ";
     result += number;
     if (const std::string words = OneLine(systemMessage); !words.empty()) {

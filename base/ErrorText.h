@@ -11,6 +11,7 @@ namespace zelkova {
 // (its line breaks become blanks, trailing blanks and line breaks are dropped). Codes that fit
 // 16 bits are written in decimal, as Win32 error codes are; larger ones (HRESULTs) in hexadecimal.
 // Code 0 says nothing, so the text comes back as it is.
-std::string WithErrorCode(std::string_view text, std::uint32_t code, std::string_view systemMessage = {});
+std::string WithErrorCode(std::string_view text, std::uint32_t code,
+                          std::string_view systemMessage = {});
 
 }  // namespace zelkova

@@ -33,8 +33,6 @@ struct Rect {
 };
 
 // Division by two rounding toward zero: the halving every layout rule of the kit uses.
-constexpr int Halve(int value) {
-    return value / 2;
-}
+constexpr int Halve(int value) { return value / 2; }
 
 }  // namespace zelkova

@@ -18,7 +18,8 @@ bool SeekTo(std::FILE* file, std::uint64_t offset) {
     return std::fseek(file, static_cast<long>(offset), SEEK_SET) == 0;
 }
 
-std::size_t ReadFileAt(std::FILE* file, std::uint64_t size, std::uint64_t offset, std::span<std::uint8_t> buffer) {
+std::size_t ReadFileAt(std::FILE* file, std::uint64_t size, std::uint64_t offset,
+                       std::span<std::uint8_t> buffer) {
     if (buffer.empty() || offset >= size || !SeekTo(file, offset)) return 0;
     return std::fread(buffer.data(), 1, buffer.size(), file);
 }

@@ -14,8 +14,10 @@ public:
     using Handle = typename Traits::Handle;
 
     UniqueHandle() noexcept = default;
-    explicit UniqueHandle(Handle handle, Traits traits = {}) noexcept : handle_(handle), traits_(traits) {}
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()), traits_(other.traits_) {}
+    explicit UniqueHandle(Handle handle, Traits traits = {}) noexcept
+        : handle_(handle), traits_(traits) {}
+    UniqueHandle(UniqueHandle&& other) noexcept
+        : handle_(other.release()), traits_(other.traits_) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
         if (this != &other) {
             reset(other.release());
@@ -35,8 +37,7 @@ public:
     [[nodiscard]] Handle release() noexcept { return std::exchange(handle_, Handle{}); }
 
     void reset(Handle handle = Handle{}) noexcept {
-        if (handle_ != Handle{} && handle_ != handle)
-            traits_.Close(handle_);
+        if (handle_ != Handle{} && handle_ != handle) traits_.Close(handle_);
         handle_ = handle;
     }
 

@@ -73,10 +73,27 @@ Bytes BitmapLike() {
 
 // Word salad with a skewed vocabulary, roughly like English text.
 Bytes TextLike() {
-    static const char* const kWords[] = {
-        "the ", "of ", "and ", "skin ", "button ", "registry ", "key ", "value ", "editor ",
-        "favourites ", "window ", "theme ", "bitmap ", "frame ", "colour ", "password ", "archive ",
-        "HKEY_CURRENT_USER\\Software\\", "Microsoft\\Windows\\CurrentVersion\\", ". ", ",\r\n"};
+    static const char* const kWords[] = {"the ",
+                                         "of ",
+                                         "and ",
+                                         "skin ",
+                                         "button ",
+                                         "registry ",
+                                         "key ",
+                                         "value ",
+                                         "editor ",
+                                         "favourites ",
+                                         "window ",
+                                         "theme ",
+                                         "bitmap ",
+                                         "frame ",
+                                         "colour ",
+                                         "password ",
+                                         "archive ",
+                                         "HKEY_CURRENT_USER\\Software\\",
+                                         "Microsoft\\Windows\\CurrentVersion\\",
+                                         ". ",
+                                         ",\r\n"};
     std::mt19937 rng(2);
     std::geometric_distribution<int> pick(0.18);
     Bytes data;
@@ -285,26 +302,27 @@ std::vector<Recipe> Recipes() {
         return FirstFile({"/usr/bin/cmake", "/usr/bin/gdb", "/usr/bin/bash"});
     });
     const DataSource photo = Cached([] {
-        return JpegPixels({"/root/.rustup/toolchains/stable-x86_64-unknown-linux-gnu/share/doc/"
-                           "rust/html/embedded-book/assets/f3.jpg"});
+        return JpegPixels(
+            {"/root/.rustup/toolchains/stable-x86_64-unknown-linux-gnu/share/doc/"
+             "rust/html/embedded-book/assets/f3.jpg"});
     });
     const DataSource diagram = Cached([] {
-        return JpegPixels({"/usr/lib/google-cloud-sdk/platform/gsutil/third_party/pyparsing/docs/"
-                           "_static/pyparsingClassDiagram_3.0.9.jpg"});
+        return JpegPixels(
+            {"/usr/lib/google-cloud-sdk/platform/gsutil/third_party/pyparsing/docs/"
+             "_static/pyparsingClassDiagram_3.0.9.jpg"});
     });
     const std::pair<std::string, DataSource> whole[] = {
-        {"synthetic-text", text},
-        {"synthetic-noisy-pixels", Cached(BitmapLike)},
-        {"licence-texts", licences},
-        {"pe-dll", dll},
-        {"elf-program", elf},
-        {"photo-pixels", photo},
+        {"synthetic-text", text},    {"synthetic-noisy-pixels", Cached(BitmapLike)},
+        {"licence-texts", licences}, {"pe-dll", dll},
+        {"elf-program", elf},        {"photo-pixels", photo},
         {"diagram-pixels", diagram},
     };
     std::vector<std::pair<std::string, DataSource>> small = {
         {"gpl3-text-35k", Cached([] { return ReadFile("/usr/share/common-licenses/GPL-3"); })}};
-    for (const auto& [name, source] : {std::pair{"licence-texts", licences}, {"pe-dll", dll},
-                                       {"elf-program", elf}, {"photo-pixels", photo}}) {
+    for (const auto& [name, source] : {std::pair{"licence-texts", licences},
+                                       {"pe-dll", dll},
+                                       {"elf-program", elf},
+                                       {"photo-pixels", photo}}) {
         for (std::size_t kb : {4, 16, 64})
             small.push_back({std::string(name) + "-" + std::to_string(kb) + "k",
                              Cached([source = source, kb] { return Piece(source(), kb * 1024); })});
@@ -316,12 +334,12 @@ std::vector<Recipe> Recipes() {
             // Decoding to a file is measured where it always was: whole files, zlib 6 and 9.
             const bool toFile = wholeFile && (std::string_view(level.name) == "z6" ||
                                               std::string_view(level.name) == "z9");
-            recipes.push_back({name + "/" + level.name, [=] {
-                                   const Bytes& data = source();
-                                   if (data.empty()) return Sample{};
-                                   return Sample{name + "/" + level.name, data, level.deflate(data),
-                                                 toFile};
-                               }});
+            recipes.push_back(
+                {name + "/" + level.name, [=] {
+                     const Bytes& data = source();
+                     if (data.empty()) return Sample{};
+                     return Sample{name + "/" + level.name, data, level.deflate(data), toFile};
+                 }});
         }
     };
     for (const auto& [name, source] : whole) add(name, source, true);
@@ -515,8 +533,10 @@ public:
                     "zlib", "libdefl.", "/zlib", "/libdefl", "p/libd.");
         std::printf("%-36s %8s %8s %8s %8s\n", "", "MB/s", "MB/s", "MB/s", "MB/s");
         const auto print = [](double value, double scale, const char* format, int width) {
-            if (value > 0) std::printf(format, width, value * scale);
-            else std::printf(" %*s", width, "-");
+            if (value > 0)
+                std::printf(format, width, value * scale);
+            else
+                std::printf(" %*s", width, "-");
         };
         for (const auto& [name, ours] : speeds) {
             if (name.rfind("ours/", 0) != 0) continue;

@@ -45,17 +45,20 @@ Sample Make(const SkinContainerBuilder& builder, zelkova::testing::ScratchFolder
     const std::vector<std::uint8_t> stream = sample.stream;
     options.deflate = [stream](std::span<const std::uint8_t>) { return stream; };
     sample.skinPath = folder.File(name);
-    zelkova::testing::WriteFileBytes(sample.skinPath,
-                                     zelkova::testing::BuildSkinArchive({{"SKINDATA.SK2", sample.container}}, options));
+    zelkova::testing::WriteFileBytes(
+        sample.skinPath,
+        zelkova::testing::BuildSkinArchive({{"SKINDATA.SK2", sample.container}}, options));
     return sample;
 }
 
 // An ordinary skin: a button strip and a few values.
 SkinContainerBuilder ButtonSkin() {
     SkinContainerBuilder skin;
-    skin.AddBitmap("SKIN2_BUTTON", zelkova::testing::MakeBmp24(90, 21, [](int x, int y) {
-            return static_cast<std::uint32_t>(x * 0x020100 + y * 3);
-        }))
+    skin.AddBitmap("SKIN2_BUTTON", zelkova::testing::MakeBmp24(
+                                       90, 21,
+                                       [](int x, int y) {
+                                           return static_cast<std::uint32_t>(x * 0x020100 + y * 3);
+                                       }))
         .AddBoolean("SKIN2_BUTTONTRANS", 1)
         .AddInteger("SKIN2_BUTTONFONTCOLOR", 0xFF);
     return skin;
@@ -64,7 +67,8 @@ SkinContainerBuilder ButtonSkin() {
 // One-bit bitmaps that fill the 16 M pixel budget: the most pixels per compressed byte.
 SkinContainerBuilder PixelBudget() {
     SkinContainerBuilder skin;
-    for (int i = 1; i <= 4; ++i) skin.AddBitmap("SKIN2_TITLEBAR" + std::to_string(i), OneBitBmp(4096, 1024));
+    for (int i = 1; i <= 4; ++i)
+        skin.AddBitmap("SKIN2_TITLEBAR" + std::to_string(i), OneBitBmp(4096, 1024));
     return skin;
 }
 
@@ -82,7 +86,8 @@ void Load(benchmark::State& state, const Sample* sample) {
         const zelkova::Tsk2SkinFileReader reader({files, temp}, sample->skinPath, "");
         if (!reader.Ready()) state.SkipWithError("not ready");
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * sample->container.size()));
+    state.SetBytesProcessed(
+        static_cast<std::int64_t>(state.iterations() * sample->container.size()));
 }
 
 void Zlib(benchmark::State& state, const Sample* sample) {
@@ -91,7 +96,8 @@ void Zlib(benchmark::State& state, const Sample* sample) {
         if (!out) state.SkipWithError("zlib failed");
         benchmark::DoNotOptimize(out->data());
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * sample->container.size()));
+    state.SetBytesProcessed(
+        static_cast<std::int64_t>(state.iterations() * sample->container.size()));
 }
 
 }  // namespace
@@ -102,10 +108,13 @@ int main(int argc, char** argv) {
     static const Sample button = Make(ButtonSkin(), folder, "button.skn");
     static const Sample pixels = Make(PixelBudget(), folder, "pixels.skn");
     static const Sample records = Make(ManyRecords(), folder, "records.skn");
-    for (const auto& [name, sample] : {std::pair{"button", &button}, std::pair{"pixel_budget", &pixels},
-                                       std::pair{"many_records", &records}}) {
-        benchmark::RegisterBenchmark((std::string("Load/") + name).c_str(), Load, sample)->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark((std::string("Zlib/") + name).c_str(), Zlib, sample)->Unit(benchmark::kMillisecond);
+    for (const auto& [name, sample] :
+         {std::pair{"button", &button}, std::pair{"pixel_budget", &pixels},
+          std::pair{"many_records", &records}}) {
+        benchmark::RegisterBenchmark((std::string("Load/") + name).c_str(), Load, sample)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((std::string("Zlib/") + name).c_str(), Zlib, sample)
+            ->Unit(benchmark::kMillisecond);
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -13,10 +13,10 @@ namespace zelkova {
 // kept as they were; a line ends at CR LF, LF or CR, and every line is written back with CR LF.
 //
 // A UTF-8 byte order mark that an editor put at the start is kept there and not taken for part
-// of the first line. The lines before the first section header form a nameless section. A section or key that
-// occurs twice is found at its first occurrence, as the Windows functions do. Each section
-// keeps an index of its keys by folded name, so a lookup costs the same in a file of ten or of
-// ten thousand keys.
+// of the first line. The lines before the first section header form a nameless section. A section
+// or key that occurs twice is found at its first occurrence, as the Windows functions do. Each
+// section keeps an index of its keys by folded name, so a lookup costs the same in a file of ten or
+// of ten thousand keys.
 class ProfileDocument {
 public:
     static ProfileDocument Parse(std::string_view bytes);

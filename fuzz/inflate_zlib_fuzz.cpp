@@ -60,7 +60,8 @@ constexpr std::string_view kWeAccept[] = {
 };
 
 bool WeAcceptOnPurpose(std::string_view zlibMessage) {
-    return std::find(std::begin(kWeAccept), std::end(kWeAccept), zlibMessage) != std::end(kWeAccept);
+    return std::find(std::begin(kWeAccept), std::end(kWeAccept), zlibMessage) !=
+           std::end(kWeAccept);
 }
 
 bool StartsWith(const std::vector<std::uint8_t>& bytes, std::span<const std::uint8_t> prefix) {
@@ -100,7 +101,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (ours.size() > kCap) Disagree("wrote past the limit", zlib.message);
     // Whatever both decoded before either stopped is the same bytes.
     const std::size_t common = std::min(ours.size(), zlib.output.size());
-    if (!std::equal(ours.begin(), ours.begin() + static_cast<std::ptrdiff_t>(common), zlib.output.begin()))
+    if (!std::equal(ours.begin(), ours.begin() + static_cast<std::ptrdiff_t>(common),
+                    zlib.output.begin()))
         Disagree("different bytes", zlib.message);
 
     switch (zlib.kind) {
@@ -110,13 +112,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         case ZlibResult::PastCap:
             // By design we stop at the limit we are given; zlib's buffer merely filled.
-            if (status != InflateStatus::OutputLimit) Disagree("we do not stop at the cap", "past cap");
+            if (status != InflateStatus::OutputLimit)
+                Disagree("we do not stop at the cap", "past cap");
             break;
         case ZlibResult::Failed:
             if (status == InflateStatus::Done || status == InflateStatus::OutputLimit) {
-                if (!WeAcceptOnPurpose(zlib.message)) Disagree("we accept a stream zlib refuses", zlib.message);
+                if (!WeAcceptOnPurpose(zlib.message))
+                    Disagree("we accept a stream zlib refuses", zlib.message);
                 // Up to where zlib stopped, we read the stream as zlib did.
-                if (!StartsWith(ours, zlib.output)) Disagree("different output before zlib's error", zlib.message);
+                if (!StartsWith(ours, zlib.output))
+                    Disagree("different output before zlib's error", zlib.message);
             } else if (!WeAcceptOnPurpose(zlib.message) && ours.size() > zlib.output.size()) {
                 // zlib gives out every byte whose codes it has read in full: more from us came
                 // from codes the input does not hold.

@@ -23,7 +23,9 @@ public:
         --probesAlive;
         if (open_) --keysOpen;
     }
-    bool KeyExists(std::string_view path) override { return WithoutLeadingBackslash(path).size() % 2 == 0; }
+    bool KeyExists(std::string_view path) override {
+        return WithoutLeadingBackslash(path).size() % 2 == 0;
+    }
     bool OpenKey(std::string_view path) override {
         if (!KeyExists(path) || path.size() % 3 == 0) return false;
         if (!open_) ++keysOpen;
@@ -41,7 +43,9 @@ private:
 
 class ByteRegistry : public RegistryAccess {
 public:
-    std::unique_ptr<RegistryProbe> MakeProbe(PredefinedKey) override { return std::make_unique<ByteProbe>(); }
+    std::unique_ptr<RegistryProbe> MakeProbe(PredefinedKey) override {
+        return std::make_unique<ByteProbe>();
+    }
 };
 
 bool IsFullRootName(const std::string& name) {

@@ -50,8 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (document.Read(section, "0", "") != ProfileValueAsRead(ProfileTextForLine(value)))
             std::abort();
         const std::string again = document.Serialize();
-        if (ProfileDocument::Parse(again).Read(section, "0", "") !=
-            document.Read(section, "0", ""))
+        if (ProfileDocument::Parse(again).Read(section, "0", "") != document.Read(section, "0", ""))
             std::abort();
     }
     return 0;

@@ -71,7 +71,8 @@ protected:
         // any of its four low bits set minimises this window in the ordinary way.
         if (message.msg == WM_SYSCOMMAND && message.wParam == SC_MINIMIZE) {
             if (Form* main = app_.MainForm(); main != nullptr && main->HandleAllocated()) {
-                message.result = SendMessageA(main->Handle(), WM_SYSCOMMAND, message.wParam, message.lParam);
+                message.result =
+                    SendMessageA(main->Handle(), WM_SYSCOMMAND, message.wParam, message.lParam);
                 return true;
             }
         }
@@ -152,15 +153,16 @@ bool Application::IsDialogKeyMessage(const MSG& msg) {
     }
     Form* form = FormOfWindow(msg.hwnd);
     if (form == nullptr) return false;
-    const LRESULT wants = SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam,
-                                       reinterpret_cast<LPARAM>(&msg));
+    const LRESULT wants =
+        SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
     if ((wants & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0) return false;
     if (msg.wParam == VK_TAB && (wants & DLGC_WANTTAB) != 0) return false;
     if (msg.wParam != VK_TAB && msg.wParam != VK_RETURN && msg.wParam != VK_ESCAPE &&
         (wants & DLGC_WANTARROWS) != 0) {
         return false;
     }
-    return form->Perform(notify::kDialogKey, msg.wParam, ShiftParam(ShiftFromKeyData(msg.lParam))) != 0;
+    return form->Perform(notify::kDialogKey, msg.wParam,
+                         ShiftParam(ShiftFromKeyData(msg.lParam))) != 0;
 }
 
 // Alt+character, and a character the focused control does not take, may be a caption's
@@ -170,11 +172,12 @@ bool Application::IsDialogCharMessage(const MSG& msg) {
     Form* form = FormOfWindow(msg.hwnd);
     if (form == nullptr) return false;
     if (msg.message == WM_CHAR) {
-        const LRESULT wants = SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam,
-                                           reinterpret_cast<LPARAM>(&msg));
+        const LRESULT wants =
+            SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
         if ((wants & (DLGC_WANTCHARS | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0) return false;
     }
-    return form->Perform(notify::kDialogChar, msg.wParam, ShiftParam(ShiftFromKeyData(msg.lParam))) != 0;
+    return form->Perform(notify::kDialogChar, msg.wParam,
+                         ShiftParam(ShiftFromKeyData(msg.lParam))) != 0;
 }
 
 void Application::Idle() {
@@ -197,7 +200,8 @@ void Application::ShowException(const std::exception& error) {
 
 void Application::ComeNextForFocus() noexcept {
     HWND window = window_->HandleAllocated() ? window_->Handle() : nullptr;
-    if (!managerChoosesFocus_ || window == nullptr || !IsWindowVisible(window) || IsIconic(window)) return;
+    if (!managerChoosesFocus_ || window == nullptr || !IsWindowVisible(window) || IsIconic(window))
+        return;
     constexpr UINT kInPlace = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
     SetWindowPos(window, nullptr, 0, 0, 0, 0, kInPlace | SWP_HIDEWINDOW);
     SetWindowPos(window, nullptr, 0, 0, 0, 0, kInPlace | SWP_SHOWWINDOW);
@@ -228,7 +232,8 @@ private:
             const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
             if (call->message == WM_WINDOWPOSCHANGING &&
                 (reinterpret_cast<const WINDOWPOS*>(call->lParam)->flags & SWP_HIDEWINDOW) != 0 &&
-                call->hwnd == GetActiveWindow() && GetWindow(call->hwnd, GW_OWNER) == watched->Handle()) {
+                call->hwnd == GetActiveWindow() &&
+                GetWindow(call->hwnd, GW_OWNER) == watched->Handle()) {
                 watched->ComeNextForFocus();
             }
         }

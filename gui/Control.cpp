@@ -243,8 +243,8 @@ void Control::WndProc(Message& message) {
                                                       ShiftFromParam(message.lParam)});
             return;
         case notify::kDialogChar:
-            message.result = DialogChar(DialogCharEvent{static_cast<char>(message.wParam),
-                                                        ShiftFromParam(message.lParam)});
+            message.result = DialogChar(
+                DialogCharEvent{static_cast<char>(message.wParam), ShiftFromParam(message.lParam)});
             return;
         case notify::kFocusChanged:
             // Anyone may send this message; only a live control is taken as the sender.

@@ -204,7 +204,7 @@ private:
 
 template <>
 struct EnumNames<Align> {
-    static constexpr const char* kNames[] = {"alNone",  "alTop",   "alBottom",
+    static constexpr const char* kNames[] = {"alNone", "alTop",   "alBottom",
                                              "alLeft", "alRight", "alClient"};
 };
 

@@ -23,8 +23,7 @@ public:
 // Shows the box with MessageBoxA.
 class SystemMessageBox : public MessageBoxSink {
 public:
-    int Show(HWND owner, const std::string& text, const std::string& caption,
-             UINT flags) override;
+    int Show(HWND owner, const std::string& text, const std::string& caption, UINT flags) override;
 };
 
 }  // namespace zelkova

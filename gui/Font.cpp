@@ -26,7 +26,8 @@ void Font::Assign(const FontSpec& attributes) {
     const bool shapeChanged = attributes.name != spec_.name || attributes.height != spec_.height ||
                               attributes.bold != spec_.bold || attributes.italic != spec_.italic ||
                               attributes.underline != spec_.underline ||
-                              attributes.strikeOut != spec_.strikeOut || attributes.charset != spec_.charset;
+                              attributes.strikeOut != spec_.strikeOut ||
+                              attributes.charset != spec_.charset;
     spec_ = attributes;
     Changed(shapeChanged);
 }

@@ -47,8 +47,7 @@ void Form::SetBorderIconNames(const std::string& names) {
         const std::string_view name =
             std::string_view(names).substr(at, end == std::string::npos ? end : end - at);
         at = end == std::string::npos ? names.size() : end + 1;
-        if (name.empty())
-            continue;
+        if (name.empty()) continue;
         if (AsciiEqualNoCase(name, "biSystemMenu")) {
             systemMenu = true;
         } else if (AsciiEqualNoCase(name, "biMinimize")) {
@@ -81,7 +80,9 @@ void Form::CreateParams(struct CreateParams& params) {
     params.style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
     params.exStyle = 0;
     switch (borderStyle_) {
-        case FormBorderStyle::Sizeable: params.style |= WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME; break;
+        case FormBorderStyle::Sizeable:
+            params.style |= WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME;
+            break;
         case FormBorderStyle::Single: params.style |= WS_OVERLAPPED | WS_CAPTION; break;
         case FormBorderStyle::Dialog:
             params.style |= WS_POPUP | WS_CAPTION | DS_MODALFRAME;
@@ -158,7 +159,8 @@ void Form::FocusFirstControl() {
 
 void Form::FocusIn() {
     // Activation gives the focus to the form window itself; pass it on to the active control.
-    if (activeControl_ != nullptr && activeControl_->HandleAllocated() && activeControl_->CanFocus()) {
+    if (activeControl_ != nullptr && activeControl_->HandleAllocated() &&
+        activeControl_->CanFocus()) {
         ::SetFocus(activeControl_->Handle());
     }
 }
@@ -261,7 +263,8 @@ void Form::SelectNext(WinControl* current, bool forward) {
     GetTabOrderList(order);
     std::vector<WinControl*> stops;
     for (WinControl* control : order) {
-        if ((control->TabStop() && control->CanFocus()) || control == current) stops.push_back(control);
+        if ((control->TabStop() && control->CanFocus()) || control == current)
+            stops.push_back(control);
     }
     if (stops.empty()) return;
     auto found = std::find(stops.begin(), stops.end(), current);
@@ -312,7 +315,8 @@ namespace {
 
 SystemCommandEvent SystemCommandFrom(const Message& message) {
     const auto command = static_cast<unsigned>(message.wParam);
-    return SystemCommandEvent{command & 0xFFF0u, command & 0xFu, static_cast<std::intptr_t>(message.lParam)};
+    return SystemCommandEvent{command & 0xFFF0u, command & 0xFu,
+                              static_cast<std::intptr_t>(message.lParam)};
 }
 
 TrayMouse TrayMouseFrom(LPARAM mouseMessage) {
@@ -353,7 +357,8 @@ bool Form::HandleMessage(Message& message) {
 }
 
 void Form::SystemCommand(const SystemCommandEvent& event) {
-    Message message{WM_SYSCOMMAND, event.command | event.systemBits, static_cast<LPARAM>(event.argument), 0};
+    Message message{WM_SYSCOMMAND, event.command | event.systemBits,
+                    static_cast<LPARAM>(event.argument), 0};
     DefaultHandler(message);
 }
 

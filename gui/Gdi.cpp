@@ -10,8 +10,7 @@ namespace {
 
 OwnedMemoryDC CreateMemoryDC(HDC compatibleWith) {
     OwnedMemoryDC dc(CreateCompatibleDC(compatibleWith));
-    if (!dc)
-        throw GdiError("Cannot create a memory device context");
+    if (!dc) throw GdiError("Cannot create a memory device context");
     return dc;
 }
 
@@ -19,8 +18,7 @@ OwnedMemoryDC CreateMemoryDC(HDC compatibleWith) {
 
 BitmapCanvas::BitmapCanvas(HDC compatibleWith, HBITMAP bitmap)
     : dc_(CreateMemoryDC(compatibleWith)), selection_(dc_.get(), bitmap) {
-    if (!selection_.Selected())
-        throw GdiError("Cannot select a bitmap into a device context");
+    if (!selection_.Selected()) throw GdiError("Cannot select a bitmap into a device context");
 }
 
 OffscreenBuffer::OffscreenBuffer(HDC compatibleWith, int width, int height)
@@ -35,8 +33,7 @@ void OffscreenBuffer::Present(HDC target, int x, int y) const noexcept {
 
 SIZE BitmapSize(HBITMAP bitmap) noexcept {
     BITMAP info{};
-    if (bitmap == nullptr || GetObjectA(bitmap, sizeof info, &info) != sizeof info)
-        return {0, 0};
+    if (bitmap == nullptr || GetObjectA(bitmap, sizeof info, &info) != sizeof info) return {0, 0};
     return {info.bmWidth, info.bmHeight};
 }
 
@@ -69,8 +66,7 @@ std::optional<DibPixels> Dib32Pixels(HBITMAP bitmap) noexcept {
     const LONG copied = GetBitmapBits(bitmap, sizeof topLeft, &topLeft);
     *first = saved;
     topLeft &= 0xFFFFFF;
-    if (copied != sizeof topLeft)
-        return std::nullopt;
+    if (copied != sizeof topLeft) return std::nullopt;
     if (topLeft == marker) {
         pixels.top = first;
         pixels.stride = pixels.width;
@@ -103,8 +99,7 @@ OwnedBitmap CreateDib32(int width, int height, DibPixels* pixels) {
 }
 
 bool HasColourFormat(HDC dc) noexcept {
-    if (GetObjectType(dc) != OBJ_MEMDC)
-        return true;
+    if (GetObjectType(dc) != OBJ_MEMDC) return true;
     // A fresh memory DC holds a 1 x 1 monochrome bitmap: anything made compatible with it would be
     // monochrome too.
     BITMAP info{};
@@ -123,8 +118,7 @@ OwnedBitmap CreateCompatibleBitmapOf(HDC dc, int width, int height) {
         WindowDC screen(nullptr);
         bitmap.reset(CreateCompatibleBitmap(screen.get(), w, h));
     }
-    if (!bitmap)
-        throw GdiError("Cannot create a bitmap");
+    if (!bitmap) throw GdiError("Cannot create a bitmap");
     return bitmap;
 }
 

@@ -61,8 +61,7 @@ public:
     ScopedSelectObject(const ScopedSelectObject&) = delete;
     ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
     ~ScopedSelectObject() {
-        if (Selected())
-            SelectObject(dc_, previous_);
+        if (Selected()) SelectObject(dc_, previous_);
     }
 
     // Selects another object of the same kind in its place; what the destructor puts back is
@@ -87,8 +86,7 @@ public:
     SavedDCState(const SavedDCState&) = delete;
     SavedDCState& operator=(const SavedDCState&) = delete;
     ~SavedDCState() {
-        if (saved_ != 0)
-            RestoreDC(dc_, saved_);
+        if (saved_ != 0) RestoreDC(dc_, saved_);
     }
 
 private:
@@ -103,8 +101,7 @@ public:
     WindowDC(const WindowDC&) = delete;
     WindowDC& operator=(const WindowDC&) = delete;
     ~WindowDC() {
-        if (dc_ != nullptr)
-            ReleaseDC(window_, dc_);
+        if (dc_ != nullptr) ReleaseDC(window_, dc_);
     }
 
     HDC get() const noexcept { return dc_; }
@@ -123,8 +120,7 @@ public:
     PaintDC(const PaintDC&) = delete;
     PaintDC& operator=(const PaintDC&) = delete;
     ~PaintDC() {
-        if (dc_ != nullptr)
-            EndPaint(window_, &paint_);
+        if (dc_ != nullptr) EndPaint(window_, &paint_);
     }
 
     HDC get() const noexcept { return dc_; }

@@ -48,15 +48,9 @@ void Image::SetIcon(OwnedIcon icon) {
 void Image::SetPicture(const PictureSpec& picture) {
     const char* name = picture.resource.c_str();
     switch (picture.kind) {
-        case PictureSpec::Kind::Bitmap:
-            SetBitmap(LoadBitmapPicture(name));
-            return;
-        case PictureSpec::Kind::Icon:
-            SetIcon(LoadIconPicture(name, picture.size));
-            return;
-        case PictureSpec::Kind::Jpeg:
-            SetBitmap(LoadJpegPicture(name));
-            return;
+        case PictureSpec::Kind::Bitmap: SetBitmap(LoadBitmapPicture(name)); return;
+        case PictureSpec::Kind::Icon: SetIcon(LoadIconPicture(name, picture.size)); return;
+        case PictureSpec::Kind::Jpeg: SetBitmap(LoadJpegPicture(name)); return;
     }
 }
 
@@ -96,8 +90,8 @@ void Image::Paint(Canvas& canvas) {
     if (transparent_) {
         // The bottom-left pixel names the transparent colour, as with bitmap pictures generally.
         const COLORREF key = GetPixel(source.dc(), 0, size.height - 1);
-        TransparentBlt(dc, target.left, target.top, target.Width(), target.Height(), source.dc(),
-                       0, 0, size.width, size.height, key);
+        TransparentBlt(dc, target.left, target.top, target.Width(), target.Height(), source.dc(), 0,
+                       0, size.width, size.height, key);
         return;
     }
     canvas.CopyRect(target, source.dc(), Rect{0, 0, size.width, size.height});

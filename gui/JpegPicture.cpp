@@ -57,8 +57,7 @@ boolean FillInputBuffer(j_decompress_ptr info) {
 }
 
 void SkipInputData(j_decompress_ptr info, long count) {
-    if (count <= 0)
-        return;
+    if (count <= 0) return;
     jpeg_source_mgr* source = info->src;
     if (static_cast<unsigned long>(count) > source->bytes_in_buffer) {
         FillInputBuffer(info);
@@ -72,8 +71,7 @@ void SkipInputData(j_decompress_ptr info, long count) {
 // manager). Nothing here may own anything: see the top of the file.
 template <typename Step>
 bool GuardedStep(ErrorManager& errors, Step* step, j_decompress_ptr info, void* context) noexcept {
-    if (setjmp(errors.jump) != 0)
-        return false;
+    if (setjmp(errors.jump) != 0) return false;
     step(info, context);
     return true;
 }
@@ -103,8 +101,7 @@ void ReadPixels(j_decompress_ptr info, void* context) {
     while (info->output_scanline < height) {
         JSAMPROW rows[1] = {target->row};
         const JDIMENSION y = info->output_scanline;
-        if (jpeg_read_scanlines(info, rows, 1) != 1)
-            break;
+        if (jpeg_read_scanlines(info, rows, 1) != 1) break;
         unsigned char* out =
             target->bits + static_cast<std::size_t>(height - 1 - y) * target->stride;
         const unsigned char* in = target->row;
@@ -134,8 +131,7 @@ struct DecompressorCleanup {
 }  // namespace
 
 JpegPicture DecodeJpeg(std::span<const unsigned char> data) {
-    if (data.empty())
-        throw JpegError("Cannot decode JPEG picture: no data");
+    if (data.empty()) throw JpegError("Cannot decode JPEG picture: no data");
 
     jpeg_decompress_struct info{};
     ErrorManager errors{};
@@ -161,10 +157,8 @@ JpegPicture DecodeJpeg(std::span<const unsigned char> data) {
     source.base.bytes_in_buffer = data.size();
     info.src = &source.base;
 
-    if (!GuardedStep(errors, ReadHeader, &info, nullptr))
-        Fail(errors);
-    if (source.ranOut)
-        throw JpegError("Cannot decode JPEG picture: the data ends early");
+    if (!GuardedStep(errors, ReadHeader, &info, nullptr)) Fail(errors);
+    if (source.ranOut) throw JpegError("Cannot decode JPEG picture: the data ends early");
     if (info.output_components != 1 && info.output_components != 3) {
         throw JpegError("Cannot decode JPEG picture: unsupported colour format");
     }
@@ -184,16 +178,13 @@ JpegPicture DecodeJpeg(std::span<const unsigned char> data) {
     header.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     OwnedBitmap bitmap(CreateDIBSection(nullptr, &header, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || bits == nullptr)
-        throw JpegError("Cannot decode JPEG picture: out of memory");
+    if (!bitmap || bits == nullptr) throw JpegError("Cannot decode JPEG picture: out of memory");
 
     std::vector<unsigned char> row(static_cast<std::size_t>(width) * 3);
     PixelTarget target{static_cast<unsigned char*>(bits),
                        (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3}, row.data()};
-    if (!GuardedStep(errors, ReadPixels, &info, &target))
-        Fail(errors);
-    if (source.ranOut)
-        throw JpegError("Cannot decode JPEG picture: the data ends early");
+    if (!GuardedStep(errors, ReadPixels, &info, &target)) Fail(errors);
+    if (source.ranOut) throw JpegError("Cannot decode JPEG picture: the data ends early");
 
     return JpegPicture{std::move(bitmap), static_cast<int>(width), static_cast<int>(height)};
 }

@@ -148,19 +148,22 @@ std::string ListView::ItemText(int index, int column) const {
 void ListView::SetItemText(int index, int column, std::string text) {
     if (!ValidRow(index) || column < 0) return;
     auto& row = rows_[static_cast<std::size_t>(index)];
-    if (static_cast<std::size_t>(column) >= row.size()) row.resize(static_cast<std::size_t>(column) + 1);
+    if (static_cast<std::size_t>(column) >= row.size())
+        row.resize(static_cast<std::size_t>(column) + 1);
     row[static_cast<std::size_t>(column)] = std::move(text);
     if (!HandleAllocated()) return;
     LVITEMA item{};
     item.iSubItem = column;
     item.pszText = row[static_cast<std::size_t>(column)].data();
-    SendMessageA(Handle(), LVM_SETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    SendMessageA(Handle(), LVM_SETITEMTEXTA, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&item));
 }
 
 int ListView::Selected() const {
     if (!HandleAllocated()) return selected_;
     HWND window = const_cast<ListView*>(this)->Handle();
-    return static_cast<int>(SendMessageA(window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    return static_cast<int>(
+        SendMessageA(window, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 void ListView::SetSelected(int index) {
@@ -174,7 +177,8 @@ void ListView::SetSelected(int index) {
         ListView_SetItemState(window, -1, 0, LVIS_SELECTED);
         return;
     }
-    ListView_SetItemState(window, index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetItemState(window, index, LVIS_SELECTED | LVIS_FOCUSED,
+                          LVIS_SELECTED | LVIS_FOCUSED);
     ListView_EnsureVisible(window, index, FALSE);
 }
 

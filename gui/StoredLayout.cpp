@@ -9,11 +9,9 @@ namespace zelkova {
 namespace {
 
 Component* FindByName(Component& owner, std::string_view name) {
-    if (AsciiEqualNoCase(owner.Name(), name))
-        return &owner;
+    if (AsciiEqualNoCase(owner.Name(), name)) return &owner;
     for (Component* component : owner.Components()) {
-        if (AsciiEqualNoCase(component->Name(), name))
-            return component;
+        if (AsciiEqualNoCase(component->Name(), name)) return component;
     }
     return nullptr;
 }
@@ -40,17 +38,14 @@ void PutInto(Component& component, Component& container) {
 }
 
 PropertyValue Resolve(const LayoutValue& value, Component& owner, const LayoutContext& context) {
-    if (const auto* stated = std::get_if<PropertyValue>(&value))
-        return *stated;
+    if (const auto* stated = std::get_if<PropertyValue>(&value)) return *stated;
     if (const auto* ref = std::get_if<ComponentRef>(&value)) {
-        if (Component* component = FindByName(owner, ref->name))
-            return component;
+        if (Component* component = FindByName(owner, ref->name)) return component;
         throw PropertyError("no component named " + ref->name);
     }
     const std::string& name = std::get<NamedRef>(value).name;
     for (const NamedValue& entry : context.named) {
-        if (entry.name == name)
-            return entry.value;
+        if (entry.name == name) return entry.value;
     }
     throw PropertyError("no value named " + name);
 }
@@ -69,22 +64,18 @@ Component& MakeRow(Component& owner, const LayoutRow& row, const LayoutContext& 
     }
     const LayoutClass* kind = nullptr;
     for (const LayoutClass& entry : context.classes) {
-        if (entry.name == row.className)
-            kind = &entry;
+        if (entry.name == row.className) kind = &entry;
     }
-    if (kind == nullptr)
-        throw PropertyError("unknown class " + row.className);
+    if (kind == nullptr) throw PropertyError("unknown class " + row.className);
     Component* container = nullptr;
     if (!row.container.empty()) {
         container = FindByName(owner, row.container);
-        if (container == nullptr)
-            throw PropertyError("no container named " + row.container);
+        if (container == nullptr) throw PropertyError("no container named " + row.container);
     }
     Component& component = *kind->make(owner);
     try {
         component.SetName(row.name);
-        if (container != nullptr)
-            PutInto(component, *container);
+        if (container != nullptr) PutInto(component, *container);
         ApplyLayout(component, values);
     } catch (...) {
         delete &component;
@@ -112,8 +103,7 @@ std::vector<Component*> BuildLayout(Component& owner, std::span<const LayoutRow>
 
 Component& FindOwnedComponent(const Component& owner, std::string_view name) {
     for (Component* component : owner.Components()) {
-        if (AsciiEqualNoCase(component->Name(), name))
-            return *component;
+        if (AsciiEqualNoCase(component->Name(), name)) return *component;
     }
     throw PropertyError("no component named " + std::string(name));
 }

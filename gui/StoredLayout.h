@@ -23,12 +23,8 @@ struct ComponentRef {
 struct NamedRef {
     std::string name;
 };
-inline ComponentRef Ref(std::string name) {
-    return {std::move(name)};
-}
-inline NamedRef Named(std::string name) {
-    return {std::move(name)};
-}
+inline ComponentRef Ref(std::string name) { return {std::move(name)}; }
+inline NamedRef Named(std::string name) { return {std::move(name)}; }
 
 using LayoutValue = std::variant<PropertyValue, ComponentRef, NamedRef>;
 
@@ -80,8 +76,7 @@ std::vector<Component*> BuildLayout(Component& owner, std::span<const LayoutRow>
 Component& FindOwnedComponent(const Component& owner, std::string_view name);
 template <typename T>
 T& FindOwned(const Component& owner, std::string_view name) {
-    if (auto* typed = dynamic_cast<T*>(&FindOwnedComponent(owner, name)))
-        return *typed;
+    if (auto* typed = dynamic_cast<T*>(&FindOwnedComponent(owner, name))) return *typed;
     throw PropertyError(std::string(name) + " is not of the expected class");
 }
 

@@ -8,7 +8,8 @@ namespace zelkova {
 // memory) leaves every window as it was.
 DisabledTaskWindows::DisabledTaskWindows(HWND except) : except_(except) {
     ForEachThreadWindow(GetCurrentThreadId(), [this](HWND window) {
-        if (window != except_ && IsWindowVisible(window) && IsWindowEnabled(window)) disabled_.push_back(window);
+        if (window != except_ && IsWindowVisible(window) && IsWindowEnabled(window))
+            disabled_.push_back(window);
         return true;
     });
     for (HWND window : disabled_) EnableWindow(window, FALSE);
@@ -21,8 +22,11 @@ DisabledTaskWindows::~DisabledTaskWindows() {
 }
 
 HWND TopOwnedWindow(HWND owner) {
-    for (HWND window = GetTopWindow(nullptr); window != nullptr; window = GetWindow(window, GW_HWNDNEXT)) {
-        if (GetWindow(window, GW_OWNER) == owner && IsWindowVisible(window) && IsWindowEnabled(window)) return window;
+    for (HWND window = GetTopWindow(nullptr); window != nullptr;
+         window = GetWindow(window, GW_HWNDNEXT)) {
+        if (GetWindow(window, GW_OWNER) == owner && IsWindowVisible(window) &&
+            IsWindowEnabled(window))
+            return window;
     }
     return nullptr;
 }

@@ -62,7 +62,8 @@ void Timer::Restart() {
     Stop();
     if (!enabled_ || interval_ <= 0 || !OnTimer) return;
     id_ = SetTimer(nullptr, 0, static_cast<UINT>(interval_), TimerProcedure);
-    if (id_ == 0) throw std::runtime_error(WithSystemError("Not enough timers available", GetLastError()));
+    if (id_ == 0)
+        throw std::runtime_error(WithSystemError("Not enough timers available", GetLastError()));
     LiveTimers()[id_] = this;
 }
 

@@ -31,7 +31,8 @@ void RegisterOwnClass(const std::string& name, UINT classStyle) {
     if (RegisterClassExA(&windowClass) == 0) {
         const DWORD error = GetLastError();
         if (error != ERROR_CLASS_ALREADY_EXISTS)
-            throw std::runtime_error(WithSystemError("Cannot register window class " + name, error));
+            throw std::runtime_error(
+                WithSystemError("Cannot register window class " + name, error));
     }
     registered.insert(name);
 }
@@ -120,7 +121,8 @@ void WinControl::CreateHandle() {
                                   systemClass_ ? nullptr : this);
     if (window == nullptr) {
         const DWORD error = GetLastError();
-        throw std::runtime_error(WithSystemError("Cannot create window " + params.className, error));
+        throw std::runtime_error(
+            WithSystemError("Cannot create window " + params.className, error));
     }
     if (systemClass_) {
         Bind(window);
@@ -227,7 +229,8 @@ void WinControl::WndProc(Message& message) {
         case WM_WINDOWPOSCHANGED: {
             const auto* position = reinterpret_cast<const WINDOWPOS*>(message.lParam);
             Rect bounds = BoundsRect();
-            if ((position->flags & SWP_NOMOVE) == 0) bounds = bounds.Offset(position->x - bounds.left, position->y - bounds.top);
+            if ((position->flags & SWP_NOMOVE) == 0)
+                bounds = bounds.Offset(position->x - bounds.left, position->y - bounds.top);
             if ((position->flags & SWP_NOSIZE) == 0) {
                 bounds.right = bounds.left + position->cx;
                 bounds.bottom = bounds.top + position->cy;
@@ -242,7 +245,8 @@ void WinControl::WndProc(Message& message) {
         }
         case WM_SETFOCUS: {
             DefaultHandler(message);
-            if (Form* form = ParentForm(); form != nullptr && form != this) form->FocusedControlChanged(this);
+            if (Form* form = ParentForm(); form != nullptr && form != this)
+                form->FocusedControlChanged(this);
             FocusIn();
             return;
         }
@@ -255,7 +259,8 @@ void WinControl::WndProc(Message& message) {
         case WM_KEYUP:
         case WM_SYSKEYUP: {
             const bool system = message.msg == WM_SYSKEYDOWN || message.msg == WM_SYSKEYUP;
-            KeyEvent event{static_cast<unsigned>(message.wParam), ShiftFromKeyData(message.lParam), system};
+            KeyEvent event{static_cast<unsigned>(message.wParam), ShiftFromKeyData(message.lParam),
+                           system};
             if (message.msg == WM_KEYDOWN || message.msg == WM_SYSKEYDOWN) {
                 KeyDown(event);
             } else {
@@ -289,32 +294,32 @@ void WinControl::WndProc(Message& message) {
             clickPending_ = false;
             Perform(notify::kCancelMode);
             return;
-        case WM_CAPTURECHANGED:
-            CaptureChanged(reinterpret_cast<HWND>(message.lParam));
-            break;
-        case WM_MOUSELEAVE:
-            MouseLeft();
-            return;
-        case WM_CONTEXTMENU:
-            ShowPopupMenu(message);
-            return;
+        case WM_CAPTURECHANGED: CaptureChanged(reinterpret_cast<HWND>(message.lParam)); break;
+        case WM_MOUSELEAVE: MouseLeft(); return;
+        case WM_CONTEXTMENU: ShowPopupMenu(message); return;
         case WM_SETCURSOR:
             if (SetCursorShape(message)) return;
             break;
         case WM_COMMAND:
             if (message.lParam != 0) {
                 WinControl* child = FromHandle(reinterpret_cast<HWND>(message.lParam));
-                if (child != nullptr && child != this && child->CommandNotification(HIWORD(message.wParam))) return;
+                if (child != nullptr && child != this &&
+                    child->CommandNotification(HIWORD(message.wParam)))
+                    return;
             }
             break;
         case WM_NOTIFY: {
             auto* header = reinterpret_cast<NMHDR*>(message.lParam);
             WinControl* child = header != nullptr ? FromHandle(header->hwndFrom) : nullptr;
-            if (child != nullptr && child != this && child->NotifyNotification(*header, message.result)) return;
+            if (child != nullptr && child != this &&
+                child->NotifyNotification(*header, message.result))
+                return;
             break;
         }
         default:
-            if (message.msg >= WM_MOUSEFIRST && message.msg <= WM_MOUSELAST && HandleMouseMessage(message)) return;
+            if (message.msg >= WM_MOUSEFIRST && message.msg <= WM_MOUSELAST &&
+                HandleMouseMessage(message))
+                return;
             Control::WndProc(message);
             return;
     }

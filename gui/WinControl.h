@@ -22,7 +22,7 @@
 namespace zelkova {
 
 struct CreateParams {
-    std::string className;    // our class, registered on first use; or a system class
+    std::string className;     // our class, registered on first use; or a system class
     bool systemClass = false;  // className is a system class to subclass (EDIT, SysListView32)
     std::string caption;
     DWORD style = 0;
@@ -127,9 +127,13 @@ protected:
     // Answers WM_ERASEBKGND; return true when the background is done (or to be left alone).
     virtual bool EraseBackground(HDC dc);
     // A WM_COMMAND or WM_NOTIFY that the parent received from this control's window.
-    virtual bool CommandNotification(UINT code) { (void)code; return false; }
+    virtual bool CommandNotification(UINT code) {
+        (void)code;
+        return false;
+    }
     virtual bool NotifyNotification(NMHDR& header, LRESULT& result) {
-        (void)header; (void)result;
+        (void)header;
+        (void)result;
         return false;
     }
 
@@ -143,7 +147,7 @@ protected:
 
     bool DialogKey(const DialogKeyEvent& event) override;    // offers it to the children
     bool DialogChar(const DialogCharEvent& event) override;  // offers it to the children
-    void FocusChanged(Control* focused) override;              // tells the children
+    void FocusChanged(Control* focused) override;            // tells the children
     void DefaultHandler(Message& message) override;
     void FontChanged() override;
     void ColorChanged() override;
@@ -172,7 +176,8 @@ private:
     bool HandleContextMenuKey(Message& message);
 
     friend LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM) noexcept;
-    friend LRESULT CALLBACK SubclassProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;
+    friend LRESULT CALLBACK SubclassProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR,
+                                              DWORD_PTR) noexcept;
 
     HWND handle_ = nullptr;
     bool systemClass_ = false;

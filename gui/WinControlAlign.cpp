@@ -32,7 +32,8 @@ void WinControl::AlignControls() {
             case Align::Client: place = area; break;
             case Align::None: break;
         }
-        child->SetBounds(place.left, place.top, std::max(place.Width(), 0), std::max(place.Height(), 0));
+        child->SetBounds(place.left, place.top, std::max(place.Width(), 0),
+                         std::max(place.Height(), 0));
     }
 }
 

@@ -80,7 +80,8 @@ void WinControl::SetFocus() {
     Form* form = ParentForm();
     if (form != nullptr && form != this && !form->Visible()) {
         bool ready = true;
-        for (const Control* c = this; c != form; c = c->Parent()) ready = ready && c->Visible() && c->Enabled();
+        for (const Control* c = this; c != form; c = c->Parent())
+            ready = ready && c->Visible() && c->Enabled();
         if (ready) {
             form->SetActiveControl(this);
             return;
@@ -93,7 +94,8 @@ void WinControl::SetFocus() {
 bool WinControl::DialogKey(const DialogKeyEvent& event) {
     const std::vector<Control*> children = controls_;
     for (Control* child : children) {
-        if (child->Perform(notify::kDialogKey, event.key, ShiftParam(event.shift)) != 0) return true;
+        if (child->Perform(notify::kDialogKey, event.key, ShiftParam(event.shift)) != 0)
+            return true;
     }
     return false;
 }

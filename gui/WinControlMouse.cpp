@@ -81,7 +81,8 @@ void WinControl::CaptureChanged(HWND newCapture) {
 // Over the client area the shape is the one of the child without a window under the mouse, or
 // the control's own.
 bool WinControl::SetCursorShape(Message& message) {
-    if (LOWORD(message.lParam) != HTCLIENT || reinterpret_cast<HWND>(message.wParam) != handle_) return false;
+    if (LOWORD(message.lParam) != HTCLIENT || reinterpret_cast<HWND>(message.wParam) != handle_)
+        return false;
     POINT cursor{};
     GetCursorPos(&cursor);
     ScreenToClient(handle_, &cursor);
@@ -105,7 +106,8 @@ bool WinControl::HandleMouseMessage(Message& message) {
             if (handle_ == nullptr) return true;
             Control* target = pressedChild_ != nullptr ? pressedChild_ : hoverChild_;
             if (target != nullptr) {
-                target->DispatchMouseMove(shift, Point{point.x - target->Left(), point.y - target->Top()});
+                target->DispatchMouseMove(shift,
+                                          Point{point.x - target->Left(), point.y - target->Top()});
             } else {
                 MouseMove(shift, point);
             }
@@ -115,9 +117,15 @@ bool WinControl::HandleMouseMessage(Message& message) {
         case WM_LBUTTONDBLCLK: doubleClick = true; [[fallthrough]];
         case WM_LBUTTONDOWN: down = true; break;
         case WM_RBUTTONDBLCLK: doubleClick = true; [[fallthrough]];
-        case WM_RBUTTONDOWN: down = true; button = MouseButton::Right; break;
+        case WM_RBUTTONDOWN:
+            down = true;
+            button = MouseButton::Right;
+            break;
         case WM_MBUTTONDBLCLK: doubleClick = true; [[fallthrough]];
-        case WM_MBUTTONDOWN: down = true; button = MouseButton::Middle; break;
+        case WM_MBUTTONDOWN:
+            down = true;
+            button = MouseButton::Middle;
+            break;
         case WM_LBUTTONUP: break;
         case WM_RBUTTONUP: button = MouseButton::Right; break;
         case WM_MBUTTONUP: button = MouseButton::Middle; break;
@@ -185,7 +193,8 @@ void WinControl::ShowPopupMenu(Message& message) {
     } else {
         POINT client = screen;
         ScreenToClient(handle_, &client);
-        if (const Control* child = ControlAtPos(Point{client.x, client.y})) menu = child->GetPopupMenu();
+        if (const Control* child = ControlAtPos(Point{client.x, client.y}))
+            menu = child->GetPopupMenu();
         if (menu == nullptr) menu = GetPopupMenu();
     }
     if (menu == nullptr) {
@@ -211,7 +220,9 @@ bool WinControl::HandleContextMenuKey(Message& message) {
     } else {
         return false;
     }
-    if (open) SendMessageA(handle_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(handle_), MAKELPARAM(-1, -1));
+    if (open)
+        SendMessageA(handle_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(handle_),
+                     MAKELPARAM(-1, -1));
     return true;
 }
 

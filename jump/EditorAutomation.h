@@ -18,7 +18,7 @@ struct EditorStartRecord {
     std::uint32_t Mask;  // SEE_MASK_NOCLOSEPROCESS, so that the process handle comes back
     const char* Verb;
     const char* File;
-    int Show;            // SW_SHOWNORMAL
+    int Show;  // SW_SHOWNORMAL
 };
 
 inline constexpr std::uint32_t kSeeMaskNoCloseProcess = 0x40;
@@ -56,7 +56,9 @@ public:
 
     // An editor whose panes ignore typed characters offers its items for direct selection;
     // the Windows editor offers none and is typed to.
-    virtual std::unique_ptr<EditorItemSelection> OpenItemSelection(WindowRef /*editor*/) { return nullptr; }
+    virtual std::unique_ptr<EditorItemSelection> OpenItemSelection(WindowRef /*editor*/) {
+        return nullptr;
+    }
 };
 
 }  // namespace zelkova

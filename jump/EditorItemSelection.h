@@ -16,7 +16,7 @@ inline constexpr std::uint32_t kPanesPollIntervalMs = 10;
 inline constexpr std::uint32_t kPanesPollLimitMs = 5000;
 
 enum class PanesState {
-    Waiting,   // panes or root keys not there yet
+    Waiting,  // panes or root keys not there yet
     Ready,
     Unusable,  // the editor went away, or its items cannot be read
 };
@@ -47,7 +47,8 @@ public:
     // Visits the item's children in the pane's order until `visit` returns false. A name may
     // be cut after `nameLength` characters: the type-ahead never looks further.
     using ChildVisitor = std::function<bool(TreeItemRef child, std::string_view name)>;
-    virtual void VisitChildren(TreeItemRef parent, std::size_t nameLength, const ChildVisitor& visit) = 0;
+    virtual void VisitChildren(TreeItemRef parent, std::size_t nameLength,
+                               const ChildVisitor& visit) = 0;
 
     // The same for the value names in the list pane.
     using ValueVisitor = std::function<bool(std::string_view name)>;

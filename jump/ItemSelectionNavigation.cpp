@@ -25,7 +25,8 @@ bool WaitForPanes(EditorItemSelection& panes) {
     }
 }
 
-std::optional<TreeItemRef> ChildTypedTo(EditorItemSelection& panes, TreeItemRef parent, std::string_view name) {
+std::optional<TreeItemRef> ChildTypedTo(EditorItemSelection& panes, TreeItemRef parent,
+                                        std::string_view name) {
     TypeAheadSearch search(name);
     std::vector<TreeItemRef> offered;
     panes.VisitChildren(parent, name.size(), [&](TreeItemRef child, std::string_view childName) {
@@ -44,14 +45,16 @@ void CloseAbandonedBranch(EditorItemSelection& panes, TreeItemRef previous,
                           const std::vector<TreeItemRef>& expanded) {
     TreeItemRef item = previous;
     for (int depth = 0; item && depth < kMaxTreeDepth; ++depth) {
-        if (std::find(expanded.begin(), expanded.end(), item) == expanded.end()) panes.Collapse(item);
+        if (std::find(expanded.begin(), expanded.end(), item) == expanded.end())
+            panes.Collapse(item);
         item = panes.ParentItem(item);
     }
 }
 
 void SelectValueTypedTo(EditorItemSelection& panes, std::string_view name) {
     TypeAheadSearch search(name);
-    panes.VisitValues(name.size(), [&](std::string_view valueName) { return !search.Offer(valueName); });
+    panes.VisitValues(name.size(),
+                      [&](std::string_view valueName) { return !search.Offer(valueName); });
     // With nothing matching, the down arrow alone would have selected the first entry.
     panes.SelectValue(search.Choice().value_or(0));
 }
@@ -79,7 +82,8 @@ void SelectKeyAndValue(const KeyJumpRequest& request, EditorItemSelection& panes
         const std::size_t end = std::min(typed.find('\\', start), typed.size());
         const std::string_view name = std::string_view(typed).substr(start, end - start);
         if (!name.empty())
-            if (const std::optional<TreeItemRef> child = ChildTypedTo(panes, item, name)) item = *child;
+            if (const std::optional<TreeItemRef> child = ChildTypedTo(panes, item, name))
+                item = *child;
         if (end == typed.size()) break;
         expand(item);
         start = end + 1;

@@ -19,7 +19,8 @@ std::optional<ResolveResult> ReadAsWritten(const std::string& text, RegistryAcce
     if (!LooksLikeKeyText(text)) return Failure();
 
     const size_t firstSlash = text.find('\\');
-    if (firstSlash == std::string::npos) return ResolveResult{ResolveOutcome::Nothing, std::nullopt};
+    if (firstSlash == std::string::npos)
+        return ResolveResult{ResolveOutcome::Nothing, std::nullopt};
     const std::string rootText = text.substr(0, firstSlash);
     const std::string keyPath = text.substr(firstSlash + 1);
 
@@ -32,7 +33,8 @@ std::optional<ResolveResult> ReadAsWritten(const std::string& text, RegistryAcce
 
     // Not a key: try the last component as a value of its parent key.
     const size_t lastSlash = keyPath.rfind('\\');
-    std::string valueName = lastSlash == std::string::npos ? keyPath : keyPath.substr(lastSlash + 1);
+    std::string valueName =
+        lastSlash == std::string::npos ? keyPath : keyPath.substr(lastSlash + 1);
     std::string parentPath = lastSlash == std::string::npos ? "" : keyPath.substr(0, lastSlash);
     if (valueName.empty()) parentPath = keyPath;
 
@@ -52,8 +54,8 @@ std::optional<ResolveResult> ReadAsWritten(const std::string& text, RegistryAcce
 ResolveResult ReadPath(const std::string& text, RegistryAccess& registry, bool insideQuotes) {
     if (std::optional<ResolveResult> result = ReadAsWritten(text, registry)) return *result;
     using Unwrap = std::optional<std::string> (*)(std::string_view);
-    for (Unwrap unwrap : {WithoutFirstWord, WithoutQuotes, WithoutRegFileBrackets, WithoutProviderName,
-                          WithoutDriveColon}) {
+    for (Unwrap unwrap : {WithoutFirstWord, WithoutQuotes, WithoutRegFileBrackets,
+                          WithoutProviderName, WithoutDriveColon}) {
         const bool quotes = unwrap == WithoutQuotes;
         if (quotes && insideQuotes) continue;
         const std::optional<std::string> inner = unwrap(text);
@@ -74,7 +76,8 @@ ResolveResult ClassifyKeyText(const std::string& text, RegistryAccess& registry)
 ResolveResult ResolveKeyText(const std::string& text, JumpServices services) {
     ResolveResult result = ClassifyKeyText(text, services.Registry);
     if (result.Outcome == ResolveOutcome::Failure) services.Notifier.ShowKeyNotFound();
-    if (result.Outcome == ResolveOutcome::Jump) NavigateRegistryEditor(*result.Request, services.Editor);
+    if (result.Outcome == ResolveOutcome::Jump)
+        NavigateRegistryEditor(*result.Request, services.Editor);
     return result;
 }
 

@@ -19,7 +19,8 @@ std::optional<std::string> Between(std::string_view text, char opening, char clo
 
 std::optional<std::string> WithoutFirstWord(std::string_view text) {
     const size_t slash = text.find('\\');
-    if (slash == std::string_view::npos || !StartsWithFullRootName(text.substr(slash + 1))) return std::nullopt;
+    if (slash == std::string_view::npos || !StartsWithFullRootName(text.substr(slash + 1)))
+        return std::nullopt;
     return std::string(text.substr(slash + 1));
 }
 
@@ -39,7 +40,8 @@ std::optional<std::string> WithoutProviderName(std::string_view text) {
 
 std::optional<std::string> WithoutDriveColon(std::string_view text) {
     const size_t slash = text.find('\\');
-    if (slash == std::string_view::npos || slash == 0 || text[slash - 1] != ':') return std::nullopt;
+    if (slash == std::string_view::npos || slash == 0 || text[slash - 1] != ':')
+        return std::nullopt;
     return std::string(text.substr(0, slash - 1)).append(text.substr(slash));
 }
 

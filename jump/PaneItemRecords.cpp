@@ -22,13 +22,18 @@ constexpr TreeItemLayout kTree64{8, 24, 32, 56};
 constexpr ListItemLayout kList32{8, 12, 16, 20, 24, 60};
 constexpr ListItemLayout kList64{8, 12, 16, 24, 32, 88};
 
-const TreeItemLayout& TreeLayout(PointerWidth width) { return width == PointerWidth::Bits64 ? kTree64 : kTree32; }
-const ListItemLayout& ListLayout(PointerWidth width) { return width == PointerWidth::Bits64 ? kList64 : kList32; }
+const TreeItemLayout& TreeLayout(PointerWidth width) {
+    return width == PointerWidth::Bits64 ? kTree64 : kTree32;
+}
+const ListItemLayout& ListLayout(PointerWidth width) {
+    return width == PointerWidth::Bits64 ? kList64 : kList32;
+}
 std::size_t PointerSize(PointerWidth width) { return width == PointerWidth::Bits64 ? 8 : 4; }
 
 // Little-endian, as every Windows target is.
 void Put(RecordBytes& record, std::size_t offset, std::uint64_t value, std::size_t size) {
-    for (std::size_t i = 0; i < size; ++i) record[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    for (std::size_t i = 0; i < size; ++i)
+        record[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 void PutPointer(RecordBytes& record, std::size_t offset, std::uint64_t value, PointerWidth width) {
@@ -60,7 +65,8 @@ RecordBytes TreeItemTextRequest(PointerWidth width, std::uint64_t item, std::uin
     return record;
 }
 
-RecordBytes ListItemTextRequest(PointerWidth width, std::uint64_t textAddress, std::int32_t capacity) {
+RecordBytes ListItemTextRequest(PointerWidth width, std::uint64_t textAddress,
+                                std::int32_t capacity) {
     const ListItemLayout& layout = ListLayout(width);
     RecordBytes record(layout.size, 0);
     Put(record, 0, kLvifText, 4);
@@ -79,11 +85,13 @@ RecordBytes ListItemStateRequest(PointerWidth width, std::uint32_t state, std::u
     return record;
 }
 
-std::optional<std::uint64_t> TreeItemTextPointer(std::span<const std::uint8_t> record, PointerWidth width) {
+std::optional<std::uint64_t> TreeItemTextPointer(std::span<const std::uint8_t> record,
+                                                 PointerWidth width) {
     return PointerAt(record, TreeLayout(width).pszText, width);
 }
 
-std::optional<std::uint64_t> ListItemTextPointer(std::span<const std::uint8_t> record, PointerWidth width) {
+std::optional<std::uint64_t> ListItemTextPointer(std::span<const std::uint8_t> record,
+                                                 PointerWidth width) {
     return PointerAt(record, ListLayout(width).pszText, width);
 }
 

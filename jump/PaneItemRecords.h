@@ -22,15 +22,18 @@ RecordBytes TreeItemTextRequest(PointerWidth width, std::uint64_t item, std::uin
 std::size_t TreeItemRecordSize(PointerWidth width);
 
 // LVITEMA asking for the first column's text (LVM_GETITEMTEXTA).
-RecordBytes ListItemTextRequest(PointerWidth width, std::uint64_t textAddress, std::int32_t capacity);
+RecordBytes ListItemTextRequest(PointerWidth width, std::uint64_t textAddress,
+                                std::int32_t capacity);
 // LVITEMA setting the state bits in `mask` to `state` (LVM_SETITEMSTATE).
 RecordBytes ListItemStateRequest(PointerWidth width, std::uint32_t state, std::uint32_t mask);
 std::size_t ListItemRecordSize(PointerWidth width);
 
 // Where the control says the text is after the call: it may point at text of its own instead
 // of filling the buffer. None when the record is too short to hold the pointer.
-std::optional<std::uint64_t> TreeItemTextPointer(std::span<const std::uint8_t> record, PointerWidth width);
-std::optional<std::uint64_t> ListItemTextPointer(std::span<const std::uint8_t> record, PointerWidth width);
+std::optional<std::uint64_t> TreeItemTextPointer(std::span<const std::uint8_t> record,
+                                                 PointerWidth width);
+std::optional<std::uint64_t> ListItemTextPointer(std::span<const std::uint8_t> record,
+                                                 PointerWidth width);
 
 // The text in a buffer the control filled: up to the first NUL, or the whole buffer when the
 // control left none.

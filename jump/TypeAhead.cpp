@@ -6,7 +6,8 @@ namespace zelkova {
 
 std::size_t TypeAheadReach(std::string_view name, std::string_view typed) {
     std::size_t reach = 0;
-    while (reach < name.size() && reach < typed.size() && AsciiUpper(name[reach]) == AsciiUpper(typed[reach]))
+    while (reach < name.size() && reach < typed.size() &&
+           AsciiUpper(name[reach]) == AsciiUpper(typed[reach]))
         ++reach;
     return reach;
 }

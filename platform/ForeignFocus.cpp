@@ -41,8 +41,8 @@ bool WaitHandlingSentMessages(HANDLE thread, DWORD limitMs) {
     for (;;) {
         const ULONGLONG now = ::GetTickCount64();
         if (now >= end) return false;
-        const DWORD woken =
-            ::MsgWaitForMultipleObjects(1, &thread, FALSE, static_cast<DWORD>(end - now), QS_SENDMESSAGE);
+        const DWORD woken = ::MsgWaitForMultipleObjects(
+            1, &thread, FALSE, static_cast<DWORD>(end - now), QS_SENDMESSAGE);
         if (woken == WAIT_OBJECT_0) return true;
         if (woken != WAIT_OBJECT_0 + 1) return false;
         MSG message;
@@ -53,7 +53,8 @@ bool WaitHandlingSentMessages(HANDLE thread, DWORD limitMs) {
 }  // namespace
 
 bool FocusOtherThreadsWindow(HWND window, DWORD limitMs) {
-    const OwnedKernelHandle thread(::CreateThread(nullptr, 0, SetFocusFromSharedInput, window, 0, nullptr));
+    const OwnedKernelHandle thread(
+        ::CreateThread(nullptr, 0, SetFocusFromSharedInput, window, 0, nullptr));
     return thread && WaitHandlingSentMessages(thread.get(), limitMs);
 }
 

@@ -58,6 +58,7 @@ private:
 
 // Reads another process's memory at an address it gave us; false when the address does not
 // fit our pointers or the memory cannot be read.
-bool ReadProcessBytes(const OwnedProcess& process, std::uint64_t address, std::span<std::uint8_t> bytes);
+bool ReadProcessBytes(const OwnedProcess& process, std::uint64_t address,
+                      std::span<std::uint8_t> bytes);
 
 }  // namespace zelkova

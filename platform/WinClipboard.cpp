@@ -64,11 +64,13 @@ void WinClipboard::SetText(const std::string& text) {
     const OpenedClipboard opened(owner_);
     UniqueHandle<GlobalMemoryTraits> memory(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
     if (!memory)
-        throw std::runtime_error(WithErrorCode("Not enough memory for the clipboard", GetLastError()));
+        throw std::runtime_error(
+            WithErrorCode("Not enough memory for the clipboard", GetLastError()));
     {
         const LockedGlobal locked(memory.get());
         if (locked.Bytes() == nullptr)
-            throw std::runtime_error(WithErrorCode("Not enough memory for the clipboard", GetLastError()));
+            throw std::runtime_error(
+                WithErrorCode("Not enough memory for the clipboard", GetLastError()));
         std::memcpy(locked.Bytes(), text.c_str(), text.size() + 1);
     }
     EmptyClipboard();

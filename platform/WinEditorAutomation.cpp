@@ -18,8 +18,8 @@ HANDLE Handle(ProcessRef process) { return reinterpret_cast<HANDLE>(process); }
 // than waiting out the whole limit.
 bool AnswersInTime(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
-    return ::SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, kEditorReplyLimitMs,
-                                 &result) != 0;
+    return ::SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG,
+                                 kEditorReplyLimitMs, &result) != 0;
 }
 
 }  // namespace
@@ -68,10 +68,12 @@ WindowRef WinEditorAutomation::FindChildWindow(WindowRef parent, const char* cla
     return Ref(::FindWindowExA(Hwnd(parent), nullptr, className, nullptr));
 }
 
-void WinEditorAutomation::SetForegroundWindow(WindowRef window) { ::SetForegroundWindow(Hwnd(window)); }
+void WinEditorAutomation::SetForegroundWindow(WindowRef window) {
+    ::SetForegroundWindow(Hwnd(window));
+}
 
-bool WinEditorAutomation::SendWindowMessage(WindowRef window, std::uint32_t message, std::uintptr_t wParam,
-                                            std::intptr_t lParam) {
+bool WinEditorAutomation::SendWindowMessage(WindowRef window, std::uint32_t message,
+                                            std::uintptr_t wParam, std::intptr_t lParam) {
     return AnswersInTime(Hwnd(window), message, wParam, lParam);
 }
 
@@ -80,7 +82,8 @@ void WinEditorAutomation::Sleep(std::uint32_t milliseconds) { ::Sleep(millisecon
 // Under Wine the panes of Wine's own editor, laid out one level down, ignore the typed
 // characters. An editor with its panes where Windows puts them is typed to as on Windows.
 std::unique_ptr<EditorItemSelection> WinEditorAutomation::OpenItemSelection(WindowRef editor) {
-    if (!RunsUnderWine() || ::FindWindowExA(Hwnd(editor), nullptr, kTreePaneClass, nullptr)) return nullptr;
+    if (!RunsUnderWine() || ::FindWindowExA(Hwnd(editor), nullptr, kTreePaneClass, nullptr))
+        return nullptr;
     return std::make_unique<WineEditorPanes>(Hwnd(editor));
 }
 

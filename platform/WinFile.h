@@ -14,9 +14,10 @@ namespace zelkova {
 using OwnedFile = OwnedKernelHandle;
 
 // CreateFileA reports failure as INVALID_HANDLE_VALUE, which the owner must never hold.
-inline OwnedFile OpenFileHandle(const std::string& path, DWORD access, DWORD share, DWORD disposition,
-                                DWORD flags = FILE_ATTRIBUTE_NORMAL) {
-    const HANDLE handle = ::CreateFileA(path.c_str(), access, share, nullptr, disposition, flags, nullptr);
+inline OwnedFile OpenFileHandle(const std::string& path, DWORD access, DWORD share,
+                                DWORD disposition, DWORD flags = FILE_ATTRIBUTE_NORMAL) {
+    const HANDLE handle =
+        ::CreateFileA(path.c_str(), access, share, nullptr, disposition, flags, nullptr);
     return OwnedFile(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
 }
 

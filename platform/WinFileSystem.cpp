@@ -61,7 +61,8 @@ public:
         std::size_t done = 0;
         while (done < bytes.size()) {
             OVERLAPPED position = At(size_);
-            const DWORD wanted = static_cast<DWORD>(std::min(bytes.size() - done, kMaxFileTransfer));
+            const DWORD wanted =
+                static_cast<DWORD>(std::min(bytes.size() - done, kMaxFileTransfer));
             DWORD put = 0;
             if (!::WriteFile(file_.get(), bytes.data() + done, wanted, &put, &position) || put == 0)
                 break;
@@ -88,18 +89,19 @@ bool WinFileSystem::FileExists(const std::string& path) {
 }
 
 std::unique_ptr<RandomAccessFile> WinFileSystem::OpenForReading(const std::string& path) {
-    OwnedFile file = OpenFileHandle(path, GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING);
+    OwnedFile file = OpenFileHandle(
+        path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING);
     LARGE_INTEGER size{};
     if (!file || !::GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) return nullptr;
-    return std::make_unique<WinReadFile>(std::move(file), static_cast<std::uint64_t>(size.QuadPart));
+    return std::make_unique<WinReadFile>(std::move(file),
+                                         static_cast<std::uint64_t>(size.QuadPart));
 }
 
 std::unique_ptr<ScratchFile> WinFileSystem::CreateScratchFile(const std::string& path) {
     // CREATE_NEW fails on anything already at the name, a link or junction included, so an
     // elevated process never writes through something another program put there.
     OwnedFile file = OpenFileHandle(path, GENERIC_READ | GENERIC_WRITE, 0, CREATE_NEW,
-                              FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE);
+                                    FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE);
     if (!file) return nullptr;
     return std::make_unique<WinScratchFile>(std::move(file));
 }
@@ -110,14 +112,16 @@ std::string WinTempFolder::TempDirectory() {
     std::string path = ReadPathSizedOnDemand(
         [](char* buffer, DWORD size) { return ::GetTempPathA(size, buffer); });
     if (path.empty())
-        throw std::runtime_error(WithErrorCode("Cannot find the temporary folder", ::GetLastError()));
+        throw std::runtime_error(
+            WithErrorCode("Cannot find the temporary folder", ::GetLastError()));
     return path;
 }
 
 Guid WinTempFolder::NewGuid() {
     GUID made{};
     if (const HRESULT result = ::CoCreateGuid(&made); FAILED(result))
-        throw std::runtime_error(WithErrorCode("Cannot create a GUID", static_cast<std::uint32_t>(result)));
+        throw std::runtime_error(
+            WithErrorCode("Cannot create a GUID", static_cast<std::uint32_t>(result)));
     Guid guid;
     guid.data1 = made.Data1;
     guid.data2 = made.Data2;

@@ -52,8 +52,8 @@ public:
         if (!current_) return false;
         const std::string zeroTerminated(name);
         DWORD type = 0, size = 0;
-        return RegQueryValueExA(current_.get(), zeroTerminated.c_str(), nullptr, &type, nullptr, &size) ==
-               ERROR_SUCCESS;
+        return RegQueryValueExA(current_.get(), zeroTerminated.c_str(), nullptr, &type, nullptr,
+                                &size) == ERROR_SUCCESS;
     }
 
 private:

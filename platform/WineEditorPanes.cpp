@@ -45,7 +45,9 @@ std::size_t AlignTo8(std::size_t size) { return (size + 7) & ~std::size_t{7}; }
 std::size_t TextCapacity(std::size_t nameLength) { return std::min(nameLength, kLongestName) + 1; }
 
 // Item handles and addresses in the editor fit our pointers: they came from it or from us.
-LPARAM Param(std::uint64_t value) { return static_cast<LPARAM>(static_cast<std::uintptr_t>(value)); }
+LPARAM Param(std::uint64_t value) {
+    return static_cast<LPARAM>(static_cast<std::uintptr_t>(value));
+}
 
 }  // namespace
 
@@ -54,8 +56,8 @@ LPARAM Param(std::uint64_t value) { return static_cast<LPARAM>(static_cast<std::
 LRESULT WineEditorPanes::Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
     if (stopped_) return 0;
-    if (!::SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, kEditorReplyLimitMs,
-                               &result)) {
+    if (!::SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG,
+                               kEditorReplyLimitMs, &result)) {
         stopped_ = true;
         return 0;
     }
@@ -103,7 +105,9 @@ LRESULT WineEditorPanes::List(UINT message, WPARAM wParam, LPARAM lParam) {
     return Send(list_, message, wParam, lParam);
 }
 
-TreeItemRef WineEditorPanes::TopItem() { return static_cast<TreeItemRef>(Tree(TVM_GETNEXTITEM, TVGN_ROOT, 0)); }
+TreeItemRef WineEditorPanes::TopItem() {
+    return static_cast<TreeItemRef>(Tree(TVM_GETNEXTITEM, TVGN_ROOT, 0));
+}
 
 TreeItemRef WineEditorPanes::SelectedItem() {
     return static_cast<TreeItemRef>(Tree(TVM_GETNEXTITEM, TVGN_CARET, 0));
@@ -125,7 +129,8 @@ std::size_t WineEditorPanes::BatchLimit(std::size_t recordSize, std::size_t capa
     return std::clamp<std::size_t>(scratch_.Size() / (recordSize + capacity), 1, kLargestBatch);
 }
 
-void WineEditorPanes::VisitChildren(TreeItemRef parent, std::size_t nameLength, const ChildVisitor& visit) {
+void WineEditorPanes::VisitChildren(TreeItemRef parent, std::size_t nameLength,
+                                    const ChildVisitor& visit) {
     if (!scratch_) return;
     const std::size_t capacity = TextCapacity(nameLength);
     const std::size_t recordSize = AlignTo8(TreeItemRecordSize(width_));
@@ -135,15 +140,18 @@ void WineEditorPanes::VisitChildren(TreeItemRef parent, std::size_t nameLength, 
     for (std::size_t batch = std::min(kFirstBatch, limit), seen = 0; next && seen < kMostItems;
          seen += items.size(), batch = std::min(batch * 2, limit)) {
         items.clear();
-        for (; next && items.size() < batch; next = static_cast<TreeItemRef>(Tree(TVM_GETNEXTITEM, TVGN_NEXT, Param(next))))
+        for (; next && items.size() < batch;
+             next = static_cast<TreeItemRef>(Tree(TVM_GETNEXTITEM, TVGN_NEXT, Param(next))))
             items.push_back(next);
         const std::vector<std::string> names = ReadTexts({
             .count = items.size(),
             .recordSize = recordSize,
             .capacity = capacity,
-            .record = [&](std::size_t i, std::uint64_t text) {
-                return TreeItemTextRequest(width_, items[i], text, static_cast<std::int32_t>(capacity));
-            },
+            .record =
+                [&](std::size_t i, std::uint64_t text) {
+                    return TreeItemTextRequest(width_, items[i], text,
+                                               static_cast<std::int32_t>(capacity));
+                },
             .ask = [&](std::size_t, std::uint64_t record) { Tree(TVM_GETITEMA, 0, Param(record)); },
             .textPointer = TreeItemTextPointer,
         });
@@ -155,7 +163,8 @@ void WineEditorPanes::VisitChildren(TreeItemRef parent, std::size_t nameLength, 
 void WineEditorPanes::VisitValues(std::size_t nameLength, const ValueVisitor& visit) {
     if (!scratch_) return;
     const LRESULT counted = List(LVM_GETITEMCOUNT, 0, 0);
-    const std::size_t count = counted > 0 ? std::min(static_cast<std::size_t>(counted), kMostItems) : 0;
+    const std::size_t count =
+        counted > 0 ? std::min(static_cast<std::size_t>(counted), kMostItems) : 0;
     const std::size_t capacity = TextCapacity(nameLength);
     const std::size_t recordSize = AlignTo8(ListItemRecordSize(width_));
     const std::size_t limit = BatchLimit(recordSize, capacity);
@@ -166,10 +175,12 @@ void WineEditorPanes::VisitValues(std::size_t nameLength, const ValueVisitor& vi
             .count = size,
             .recordSize = recordSize,
             .capacity = capacity,
-            .record = [&](std::size_t, std::uint64_t text) {
-                return ListItemTextRequest(width_, text, static_cast<std::int32_t>(capacity));
-            },
-            .ask = [&](std::size_t i, std::uint64_t record) { List(LVM_GETITEMTEXTA, first + i, Param(record)); },
+            .record =
+                [&](std::size_t, std::uint64_t text) {
+                    return ListItemTextRequest(width_, text, static_cast<std::int32_t>(capacity));
+                },
+            .ask = [&](std::size_t i,
+                       std::uint64_t record) { List(LVM_GETITEMTEXTA, first + i, Param(record)); },
             .textPointer = ListItemTextPointer,
         });
         for (const std::string& name : names)
@@ -202,18 +213,22 @@ std::vector<std::string> WineEditorPanes::ReadTexts(const TextBatch& batch) {
     const std::uint64_t base = scratch_.Address();
     for (std::size_t i = 0; i < batch.count; ++i) {
         const RecordBytes record = batch.record(i, base + textsOffset + i * batch.capacity);
-        std::copy_n(record.begin(), std::min(record.size(), batch.recordSize), block.begin() + static_cast<std::ptrdiff_t>(i * batch.recordSize));
+        std::copy_n(record.begin(), std::min(record.size(), batch.recordSize),
+                    block.begin() + static_cast<std::ptrdiff_t>(i * batch.recordSize));
     }
     if (!scratch_.Write(0, block)) return texts;
     for (std::size_t i = 0; i < batch.count; ++i) batch.ask(i, base + i * batch.recordSize);
     if (!scratch_.Read(0, block)) return texts;
 
     for (std::size_t i = 0; i < batch.count; ++i) {
-        const std::span<const std::uint8_t> record(block.data() + i * batch.recordSize, batch.recordSize);
-        const std::span<const std::uint8_t> buffer(block.data() + textsOffset + i * batch.capacity, batch.capacity);
+        const std::span<const std::uint8_t> record(block.data() + i * batch.recordSize,
+                                                   batch.recordSize);
+        const std::span<const std::uint8_t> buffer(block.data() + textsOffset + i * batch.capacity,
+                                                   batch.capacity);
         const std::optional<std::uint64_t> pointer = batch.textPointer(record, width_);
         const std::uint64_t ours = base + textsOffset + i * batch.capacity;
-        texts[i] = !pointer || *pointer == ours ? TextInBuffer(buffer) : ReadMovedText(*pointer, batch.capacity);
+        texts[i] = !pointer || *pointer == ours ? TextInBuffer(buffer)
+                                                : ReadMovedText(*pointer, batch.capacity);
     }
     return texts;
 }

@@ -31,7 +31,8 @@ public:
     void Expand(TreeItemRef item) override;
     void Collapse(TreeItemRef item) override;
     void SelectItem(TreeItemRef item) override;
-    void VisitChildren(TreeItemRef parent, std::size_t nameLength, const ChildVisitor& visit) override;
+    void VisitChildren(TreeItemRef parent, std::size_t nameLength,
+                       const ChildVisitor& visit) override;
     void VisitValues(std::size_t nameLength, const ValueVisitor& visit) override;
     void SelectValue(std::size_t index) override;
     void ClearValueSelection() override;

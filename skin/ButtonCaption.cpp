@@ -9,18 +9,14 @@ namespace zelkova {
 namespace {
 
 // Blanks and control characters; ANSI characters above 0x7F are visible text.
-bool IsBlankOrControl(char c) {
-    return static_cast<unsigned char>(c) <= 0x20;
-}
+bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 0x20; }
 
 }  // namespace
 
 std::optional<char> CaptionAccelerator(std::string_view caption) {
     for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&')
-            continue;
-        if (caption[i + 1] != '&')
-            return caption[i + 1];
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] != '&') return caption[i + 1];
         ++i;  // "&&" is a literal ampersand, not a marker
     }
     return std::nullopt;

@@ -37,8 +37,7 @@ GlyphLayout LayOutGlyph(TButtonLayout layout, Size buttonSize, Size glyphSize, S
             break;
     }
     // Only the glyph moves here; the caption's drawing moves CaptionPos itself.
-    if (pressed)
-        g = {g.x + 1, g.y + 1};
+    if (pressed) g = {g.x + 1, g.y + 1};
     return result;
 }
 

@@ -16,7 +16,7 @@ struct GroupFrameOutline {
 // frame is the client rectangle with its top already lowered below half the font height;
 // width is the control's width. With a caption the top edge stays open from 3 pixels in to
 // captionWidth + 6 (left to right) or the mirror of that (right to left).
-GroupFrameOutline OutlineGroupFrame(const Rect& frame, int width, bool hasCaption,
-                                    int captionWidth, bool rightToLeft);
+GroupFrameOutline OutlineGroupFrame(const Rect& frame, int width, bool hasCaption, int captionWidth,
+                                    bool rightToLeft);
 
 }  // namespace zelkova

@@ -35,8 +35,7 @@ Rect AtLeastOnePixel(Rect source, Size face) {
 
 const NinePartPiece* NinePartPlan::Find(NinePiece piece) const {
     for (const NinePartPiece& p : *this) {
-        if (p.piece == piece)
-            return &p;
+        if (p.piece == piece) return &p;
     }
     return nullptr;
 }
@@ -48,8 +47,7 @@ NinePartPlan PlanNinePart(Size faceSize, const Rect& destination) {
     const Rect& d = destination;
     const int dw = d.Width();
     const int dh = d.Height();
-    if (sw <= 0 || sh <= 0 || dw <= 0 || dh <= 0)
-        return plan;
+    if (sw <= 0 || sh <= 0 || dw <= 0 || dh <= 0) return plan;
 
     const int hsw = Halve(sw);
     const int hsh = Halve(sh);
@@ -70,15 +68,13 @@ NinePartPlan PlanNinePart(Size faceSize, const Rect& destination) {
     Rect br{d.right, d.bottom, d.right, d.bottom};
 
     auto corner = [&](NinePiece piece, bool drawn, Rect source, Rect target, Rect& placed) {
-        if (!drawn)
-            return;
+        if (!drawn) return;
         placed = target;
         plan.Add({piece, source, target});
     };
     auto stretched = [&](NinePiece piece, Rect source, Rect target) {
         target = ClampTo(target, d);  // the bottom edge's overlap must not leave the destination
-        if (target.IsEmpty())
-            return;
+        if (target.IsEmpty()) return;
         plan.Add({piece, AtLeastOnePixel(source, faceSize), target});
     };
 

@@ -22,8 +22,8 @@ FileThemeCore::ThemeFileChange FileThemeCore::SetThemeFile(const std::string& va
     if (!environment_.files.FileExists(candidate)) {
         const std::string name = SkinFileNamePart(value);
         bool found = false;
-        for (std::string folder : {folders_.ExecutableFolder(), folders_.WindowsFolder(),
-                                   folders_.SystemFolder()}) {
+        for (std::string folder :
+             {folders_.ExecutableFolder(), folders_.WindowsFolder(), folders_.SystemFolder()}) {
             candidate = WithTrailingSeparator(std::move(folder)) + name;
             if (environment_.files.FileExists(candidate)) {
                 found = true;

@@ -43,13 +43,19 @@ public:
     const std::string& Password() const { return password_; }
 
     bool Ready() const override { return ready_; }
-    bool GetBoolean(int index) const override { return manager_.GetBoolean(index & kFileThemeIndexMask); }
-    TColor GetColor(int index) const override { return manager_.GetColor(index & kFileThemeIndexMask); }
+    bool GetBoolean(int index) const override {
+        return manager_.GetBoolean(index & kFileThemeIndexMask);
+    }
+    TColor GetColor(int index) const override {
+        return manager_.GetColor(index & kFileThemeIndexMask);
+    }
     std::int32_t GetInteger(int index) const override {
         return manager_.GetInteger(index & kFileThemeIndexMask);
     }
     // The skin's own bitmap: callers copy it and do not keep the pointer past the next load.
-    const BmpImage* GetBitmap(int index) const { return manager_.GetBitmap(index & kFileThemeIndexMask); }
+    const BmpImage* GetBitmap(int index) const {
+        return manager_.GetBitmap(index & kFileThemeIndexMask);
+    }
 
 private:
     SkinFileEnvironment environment_;

@@ -10,8 +10,9 @@ namespace {
 // The name of an index, or empty for one outside the list (which no entry has).
 template <std::size_t N>
 std::string_view NameAt(const std::array<std::string_view, N>& names, int index) {
-    return index >= 0 && static_cast<std::size_t>(index) < N ? names[static_cast<std::size_t>(index)]
-                                                             : std::string_view();
+    return index >= 0 && static_cast<std::size_t>(index) < N
+               ? names[static_cast<std::size_t>(index)]
+               : std::string_view();
 }
 
 }  // namespace

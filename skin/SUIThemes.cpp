@@ -108,8 +108,7 @@ ThemeEntryValue LookupThemeEntry(TsuiUIStyle style, int index) {
     }
     const TableRow& row = kBuiltInThemeTable[index - 1];
     const int column = masked - 1;
-    if (row.kind == Kind::suiEntryBitmap)
-        return {row.kind, 0, row.names[column]};
+    if (row.kind == Kind::suiEntryBitmap) return {row.kind, 0, row.names[column]};
     return {row.kind, row.numbers[column], {}};
 }
 
@@ -139,12 +138,10 @@ std::span<const std::string_view> BuiltInThemeBitmapNames() {
             for (int index = 1; index <= kThemeEntryCount; ++index) {
                 const std::string_view name =
                     ThemeBitmapName(static_cast<TsuiUIStyle>(style), index);
-                if (name.empty())
-                    continue;
+                if (name.empty()) continue;
                 bool seen = false;
                 for (std::string_view known : all) seen = seen || known == name;
-                if (!seen)
-                    all.push_back(name);
+                if (!seen) all.push_back(name);
             }
         }
         return all;
@@ -153,10 +150,8 @@ std::span<const std::string_view> BuiltInThemeBitmapNames() {
 }
 
 ThemeSourceChoice ResolveThemeSource(const FileThemeSource* fileTheme, TsuiUIStyle uiStyle) {
-    if (uiStyle != TsuiUIStyle::FromThemeFile)
-        return {false, uiStyle};
-    if (fileTheme != nullptr && fileTheme->Ready())
-        return {true, uiStyle};
+    if (uiStyle != TsuiUIStyle::FromThemeFile) return {false, uiStyle};
+    if (fileTheme != nullptr && fileTheme->Ready()) return {true, uiStyle};
     return {false, kFallbackUIStyle};
 }
 

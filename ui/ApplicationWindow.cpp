@@ -31,7 +31,8 @@ void RestoreApplication(HWND application, Form& mainForm) {
 
 void BringApplicationToFront(HWND application) {
     HWND popup = GetLastActivePopup(application);
-    if (popup != nullptr && popup != application && IsWindowVisible(popup) && IsWindowEnabled(popup)) {
+    if (popup != nullptr && popup != application && IsWindowVisible(popup) &&
+        IsWindowEnabled(popup)) {
         SetForegroundWindow(popup);
     }
 }

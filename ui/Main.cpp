@@ -79,8 +79,9 @@ TfrmMain::TfrmMain(MainServices services) : Form(nullptr), services_(services) {
 
     view_ = std::make_unique<FavouritesView>(favourites_, *ListView1);
     keyEntry_ = std::make_unique<AddRegistryDialog>(*this, services_.shell);
-    commands_ = std::make_unique<FavouriteCommands>(favourites_, *keyEntry_, services_.clipboard,
-                                                    [this](const std::string& text) { JumpTo(text); });
+    commands_ =
+        std::make_unique<FavouriteCommands>(favourites_, *keyEntry_, services_.clipboard,
+                                            [this](const std::string& text) { JumpTo(text); });
 
     SetTrayCallbackMessage(WM_TRAYICON);
     OnShow = [this](Component*) { FormShow(); };
@@ -115,7 +116,8 @@ void TfrmMain::CreateParams(struct CreateParams& params) {
 
 void TfrmMain::HandleCreated() {
     Form::HandleCreated();
-    for (HWND window : {Handle(), Application::Instance() ? Application::Instance()->Handle() : nullptr}) {
+    for (HWND window :
+         {Handle(), Application::Instance() ? Application::Instance()->Handle() : nullptr}) {
         if (window == nullptr) continue;
         SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
         SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));

@@ -24,8 +24,7 @@ LayoutRow Command(const char* name, const char* caption, const char* update = nu
                   name,
                   "ActionList1",
                   {{"Caption", caption}, {"OnExecute", Named(std::string(name) + "Execute")}}};
-    if (update != nullptr)
-        row.properties.push_back({"OnUpdate", Named(update)});
+    if (update != nullptr) row.properties.push_back({"OnUpdate", Named(update)});
     return row;
 }
 

@@ -31,7 +31,8 @@ void TfrmMain::HandleSysCommand(const SystemCommandEvent& event) {
         return;
     }
     // A tool window has no taskbar button, so none appears while the animation runs.
-    SetWindowLongA(application, GWL_EXSTYLE, static_cast<LONG>(savedAppExStyle_ | WS_EX_TOOLWINDOW));
+    SetWindowLongA(application, GWL_EXSTYLE,
+                   static_cast<LONG>(savedAppExStyle_ | WS_EX_TOOLWINDOW));
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     GetWindowPlacement(application, &placement);

@@ -18,6 +18,7 @@ inline constexpr const char* kDonationPage = "https://zelkova.example.org/donate
 inline constexpr const char* kSupportEmail = "support@zelkova.example.org";
 inline constexpr const char* kCopyright = "Copyright (C) 2026 Velund Software";
 inline constexpr const char* kProductLine = "Velund Free Zelkova";
-inline constexpr const char* kVersionLine = "Version: " ZELKOVA_VERSION_TEXT "   Build " ZELKOVA_BUILD_TEXT;
+inline constexpr const char* kVersionLine =
+    "Version: " ZELKOVA_VERSION_TEXT "   Build " ZELKOVA_BUILD_TEXT;
 
 }  // namespace zelkova

@@ -72,8 +72,7 @@ LRESULT CALLBACK PlainWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         DrawTextA(dc.get(), paint->caption, -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         return 0;
     }
-    if (message == WM_ERASEBKGND)
-        return 1;
+    if (message == WM_ERASEBKGND) return 1;
     return DefWindowProcA(window, message, wParam, lParam);
 }
 

@@ -100,8 +100,8 @@ int main(int argc, char** argv) {
     std::printf("%8s %-9s %12s %10s %12s %10s\n", "entries", "via", "save ms", "save/raw",
                 "load ms", "load/raw");
     const auto print = [](int count, const char* via, const Timing& t, const Timing& raw) {
-        std::printf("%8d %-9s %12.2f %10.1f %12.2f %10.1f\n", count, via, t.save,
-                    t.save / raw.save, t.load, t.load / raw.load);
+        std::printf("%8d %-9s %12.2f %10.1f %12.2f %10.1f\n", count, via, t.save, t.save / raw.save,
+                    t.load, t.load / raw.load);
     };
     const auto growth = [](const char* via, const Timing& now, const Timing& before) {
         if (before.save > 0)

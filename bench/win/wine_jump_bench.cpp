@@ -31,7 +31,9 @@ const std::string kUserBase = std::string("HKEY_CURRENT_USER\\") + kBase;
 const std::string kThreeLevels = kUserBase + "\\Level 3";
 const std::string kEightLevels = kUserBase + "\\L3\\L4.4\\L 5\\L_6\\L-7\\Level 8";
 
-double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+double Milliseconds(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
 
 double Median(std::vector<double> values) {
     if (values.empty()) return 0;
@@ -88,7 +90,8 @@ void Navigate(const std::string& key, Run& run) {
 void Print(const char* what, const Run& run, double reference, const char* referenceName) {
     const double median = Median(run.times);
     std::printf("  %-34s %8.1f ms  = %6.2f x %s  (landed %d of %zu)\n", what, median,
-                reference > 0 ? median / reference : 0.0, referenceName, run.landed, run.times.size());
+                reference > 0 ? median / reference : 0.0, referenceName, run.landed,
+                run.times.size());
 }
 
 }  // namespace
@@ -139,7 +142,8 @@ int main() {
     const double click = Median(idle.times);
     const double start = Median(editorStarts);
     std::printf("jump into Wine's Registry Editor, click to return, median:\n");
-    std::printf("  %-34s %8.1f ms  (reference: click on a text that jumps nowhere)\n", "click alone", click);
+    std::printf("  %-34s %8.1f ms  (reference: click on a text that jumps nowhere)\n",
+                "click alone", click);
     std::printf("  %-34s %8.1f ms  (reference: shell start to a filled tree, median of %zu)\n",
                 "editor start alone", start, editorStarts.size());
     Print("editor running, 3 levels", warm3, click, "click");
@@ -149,7 +153,8 @@ int main() {
     Print("editor not running, 3 levels", cold3, start, "start");
     Print("editor not running, 8 levels", cold8, start, "start");
     return warm3.landed + warm8.landed + cold3.landed + cold8.landed ==
-                   static_cast<int>(warm3.times.size() + warm8.times.size() + cold3.times.size() + cold8.times.size())
+                   static_cast<int>(warm3.times.size() + warm8.times.size() + cold3.times.size() +
+                                    cold8.times.size())
                ? 0
                : 2;
 }

@@ -27,8 +27,7 @@ std::uint32_t RowBytes(int width, int bits) {
 }  // namespace
 
 std::vector<std::uint8_t> EncodeBmp(const Canvas& canvas, int bits) {
-    if (bits != 4 && bits != 8 && bits != 24)
-        throw std::invalid_argument("unsupported bit depth");
+    if (bits != 4 && bits != 8 && bits != 24) throw std::invalid_argument("unsupported bit depth");
     const int width = canvas.Width();
     const int height = canvas.Height();
     const std::uint32_t paletteEntries = bits == 24 ? 0 : 1u << bits;

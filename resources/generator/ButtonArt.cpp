@@ -32,8 +32,7 @@ Canvas PaintGel(int w, int h, Rgb background, const Gel& gel) {
     c.Fill(RoundRect(1, 1, w - 1, h - 1, gel.radius - 1), Vertical(gel.body));
     Highlight(c, RoundRect(3, 1.5, w - 3, gel.highlightBottom, gel.radius - 3), 1.5,
               gel.highlightBottom, gel.shineTop, gel.shineBottom);
-    if (gel.keyed)
-        c.KeyOutside(outline);
+    if (gel.keyed) c.KeyOutside(outline);
     return c;
 }
 
@@ -203,16 +202,11 @@ Canvas ButtonStrip(Look look, int frameWidth, int height) {
     return SideBySide(frameWidth, height, 3, [&](int i) {
         const State state = kStates[i];
         switch (look) {
-            case Look::MacOS:
-                return MacFace(frameWidth, height, state);
-            case Look::WinXP:
-                return XpFace(frameWidth, height, state);
-            case Look::DeepBlue:
-                return DeepBlueFace(frameWidth, height, state);
-            case Look::Protein:
-                return ProteinFace(frameWidth, height, state);
-            case Look::BlueGlass:
-                return GlassFace(frameWidth, height, state);
+            case Look::MacOS: return MacFace(frameWidth, height, state);
+            case Look::WinXP: return XpFace(frameWidth, height, state);
+            case Look::DeepBlue: return DeepBlueFace(frameWidth, height, state);
+            case Look::Protein: return ProteinFace(frameWidth, height, state);
+            case Look::BlueGlass: return GlassFace(frameWidth, height, state);
         }
         return DeepBlueFace(frameWidth, height, state);
     });

@@ -9,9 +9,7 @@ namespace {
 
 constexpr int kSamples = 4;
 
-double Clamp255(double v) {
-    return std::clamp(v, 0.0, 255.0);
-}
+double Clamp255(double v) { return std::clamp(v, 0.0, 255.0); }
 
 }  // namespace
 
@@ -21,8 +19,7 @@ Rgb Mix(Rgb from, Rgb to, double t) {
 }
 
 Rgb Scale(Rgb colour, double factor) {
-    if (factor <= 1.0)
-        return {colour.r * factor, colour.g * factor, colour.b * factor};
+    if (factor <= 1.0) return {colour.r * factor, colour.g * factor, colour.b * factor};
     return Mix(colour, {255, 255, 255}, factor - 1.0);
 }
 
@@ -33,8 +30,7 @@ std::uint32_t ToRgb24(Rgb c) {
 
 Region RoundRect(double left, double top, double right, double bottom, double radius) {
     return [=](double x, double y) {
-        if (x < left || x >= right || y < top || y >= bottom)
-            return false;
+        if (x < left || x >= right || y < top || y >= bottom) return false;
         const double cx = std::clamp(x, left + radius, right - radius);
         const double cy = std::clamp(y, top + radius, bottom - radius);
         const double dx = x - cx;
@@ -84,8 +80,7 @@ Paint Solid(Rgb colour) {
 Paint Vertical(std::vector<std::pair<double, Rgb>> stops) {
     return [stops = std::move(stops)](int, int y) {
         const double row = y;
-        if (row <= stops.front().first)
-            return stops.front().second;
+        if (row <= stops.front().first) return stops.front().second;
         for (std::size_t i = 1; i < stops.size(); ++i) {
             if (row <= stops[i].first) {
                 const double span = stops[i].first - stops[i - 1].first;
@@ -101,8 +96,7 @@ double Coverage(const Region& region, int x, int y) {
     int inside = 0;
     for (int sy = 0; sy < kSamples; ++sy) {
         for (int sx = 0; sx < kSamples; ++sx) {
-            if (region(x + (sx + 0.5) / kSamples, y + (sy + 0.5) / kSamples))
-                ++inside;
+            if (region(x + (sx + 0.5) / kSamples, y + (sy + 0.5) / kSamples)) ++inside;
         }
     }
     return double(inside) / (kSamples * kSamples);
@@ -115,8 +109,7 @@ Canvas::Canvas(int width, int height, Rgb fill)
       key_(std::size_t(width) * std::size_t(height), false) {}
 
 void Canvas::Set(int x, int y, Rgb colour) {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_)
-        return;
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
     pixels_[Index(x, y)] = colour;
     key_[Index(x, y)] = false;
 }
@@ -125,8 +118,7 @@ void Canvas::Fill(const Region& region, const Paint& paint, double opacity) {
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
             const double alpha = Coverage(region, x, y) * opacity;
-            if (alpha <= 0)
-                continue;
+            if (alpha <= 0) continue;
             Rgb& pixel = pixels_[Index(x, y)];
             pixel = Mix(pixel, paint(x, y), alpha);
         }
@@ -136,8 +128,7 @@ void Canvas::Fill(const Region& region, const Paint& paint, double opacity) {
 void Canvas::KeyOutside(const Region& outline) {
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
-            if (Coverage(outline, x, y) < 0.5)
-                key_[Index(x, y)] = true;
+            if (Coverage(outline, x, y) < 0.5) key_[Index(x, y)] = true;
         }
     }
 }
@@ -147,8 +138,7 @@ void Canvas::Draw(const Canvas& source, int x, int y) {
         for (int sx = 0; sx < source.width_; ++sx) {
             const int tx = x + sx;
             const int ty = y + sy;
-            if (tx < 0 || ty < 0 || tx >= width_ || ty >= height_)
-                continue;
+            if (tx < 0 || ty < 0 || tx >= width_ || ty >= height_) continue;
             pixels_[Index(tx, ty)] = source.pixels_[source.Index(sx, sy)];
             key_[Index(tx, ty)] = source.key_[source.Index(sx, sy)];
         }
@@ -156,8 +146,7 @@ void Canvas::Draw(const Canvas& source, int x, int y) {
 }
 
 std::uint32_t Canvas::Rgb24(int x, int y) const {
-    if (key_[Index(x, y)])
-        return kKeyRgb;
+    if (key_[Index(x, y)]) return kKeyRgb;
     const std::uint32_t rgb = ToRgb24(pixels_[Index(x, y)]);
     return rgb == kKeyRgb ? kKeyRgb - 0x010000 : rgb;  // drawn colours never read as the key
 }

@@ -24,9 +24,7 @@ void Face(Canvas& c, Look look, const Region& outline, const Region& body, doubl
     }
 }
 
-Rgb DisabledOf(Rgb colour, Rgb background) {
-    return Mix(colour, background, 0.55);
-}
+Rgb DisabledOf(Rgb colour, Rgb background) { return Mix(colour, background, 0.55); }
 
 }  // namespace
 
@@ -106,8 +104,7 @@ Canvas ProgressBarTile(Look look, int w, int h) {
             c.Fill(RoundRect(0, 0, w, h, 0), Vertical({{0, Mix(art.accent, kWhite, 0.55)},
                                                        {h / 2.0 - 1, art.accent},
                                                        {h - 1.0, Mix(art.accent, kWhite, 0.25)}}));
-            if (art.glossy)
-                Highlight(c, RoundRect(0, 0, w, h / 2.0, 0), 0, h / 2.0, 0.5, 0.15);
+            if (art.glossy) Highlight(c, RoundRect(0, 0, w, h / 2.0, 0), 0, h / 2.0, 0.5, 0.15);
             break;
     }
     return c;
@@ -201,8 +198,7 @@ Canvas TabStrip(Look look, int fw, int h) {
         if (look == Look::WinXP && i != 0) {  // Luna marks the hot and selected tab in orange
             c.Fill(RoundRect(1, top, fw - 1, top + 3, r - 1), Solid(Hex(0xFFC83C)));
         }
-        if (i != 2)
-            c.Fill(RoundRect(0, h - 1, fw, h, 0), Solid(art.border));
+        if (i != 2) c.Fill(RoundRect(0, h - 1, fw, h, 0), Solid(art.border));
         return c;
     });
 }
@@ -233,8 +229,7 @@ Canvas SideChannelBar(Look look, int w, int h) {
     Canvas c(w, h, art.form);
     c.Fill(RoundRect(0, 0, w, h, 0),
            Vertical({{0, art.titleTop}, {h - 2.0, art.titleBottom}, {h - 1.0, art.border}}));
-    if (art.glossy)
-        Highlight(c, RoundRect(0, 0, w, h / 2.0, 0), 0, h / 2.0, 0.4, 0.1);
+    if (art.glossy) Highlight(c, RoundRect(0, 0, w, h / 2.0, 0), 0, h / 2.0, 0.4, 0.1);
     return c;
 }
 

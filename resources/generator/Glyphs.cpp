@@ -20,10 +20,8 @@ Region GlyphRegion(Glyph glyph, double l, double t, double s, double w) {
         case Glyph::Close:
             return Union(Segment(l + w / 2, t + w / 2, r - w / 2, b - w / 2, w),
                          Segment(r - w / 2, t + w / 2, l + w / 2, b - w / 2, w));
-        case Glyph::Maximise:
-            return Frame(l, t, r, b, std::max(1.0, w - 1), w);
-        case Glyph::Minimise:
-            return RoundRect(l + 1, b - w, r - 1, b, 0);
+        case Glyph::Maximise: return Frame(l, t, r, b, std::max(1.0, w - 1), w);
+        case Glyph::Minimise: return RoundRect(l + 1, b - w, r - 1, b, 0);
         case Glyph::Restore: {
             const double inner = s * 0.7;
             return Union(Frame(r - inner, t, r, t + inner, std::max(1.0, w - 1), w),
@@ -77,8 +75,7 @@ Region ArrowRegion(Arrow arrow, double l, double t, double s) {
         }
         const double height = s / 2;
         const double top = s / 4;
-        if (v < top || v > top + height)
-            return false;
+        if (v < top || v > top + height) return false;
         const double half = (v - top);  // the arrow widens by one pixel per row on each side
         return std::fabs(u - s / 2) <= half;
     };

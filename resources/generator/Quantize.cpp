@@ -13,9 +13,7 @@ struct Weighted {
     std::uint64_t count;
 };
 
-int Channel(std::uint32_t rgb, int c) {
-    return int(rgb >> (16 - 8 * c)) & 0xFF;
-}
+int Channel(std::uint32_t rgb, int c) { return int(rgb >> (16 - 8 * c)) & 0xFF; }
 
 // Perceptual weights for green, red, blue differences.
 std::uint64_t Distance(std::uint32_t a, std::uint32_t b) {
@@ -60,8 +58,7 @@ std::vector<std::uint32_t> MedianCut(std::vector<Weighted> colours, std::size_t 
         int bestRange = 0;
         int bestChannel = 0;
         for (std::size_t i = 0; i < boxes.size(); ++i) {
-            if (boxes[i].size() < 2)
-                continue;
+            if (boxes[i].size() < 2) continue;
             for (int c = 0; c < 3; ++c) {
                 const int range = Range(boxes[i], c);
                 if (range > bestRange) {
@@ -71,8 +68,7 @@ std::vector<std::uint32_t> MedianCut(std::vector<Weighted> colours, std::size_t 
                 }
             }
         }
-        if (best == boxes.size())
-            break;
+        if (best == boxes.size()) break;
         std::vector<Weighted>& box = boxes[best];
         std::sort(box.begin(), box.end(), [&](const Weighted& a, const Weighted& b) {
             const int ca = Channel(a.rgb, bestChannel);
@@ -85,8 +81,7 @@ std::vector<std::uint32_t> MedianCut(std::vector<Weighted> colours, std::size_t 
         std::size_t cut = 1;
         for (; cut < box.size(); ++cut) {
             running += box[cut - 1].count;
-            if (running * 2 >= total)
-                break;
+            if (running * 2 >= total) break;
         }
         cut = std::min(cut, box.size() - 1);
         std::vector<Weighted> upper(box.begin() + std::ptrdiff_t(cut), box.end());
@@ -133,15 +128,13 @@ IndexedImage Quantize(const Canvas& canvas, int maxColours) {
         keyIndex = std::uint8_t(image.palette.size());
         image.palette.push_back(kKeyRgb);
     }
-    if (image.palette.size() > std::size_t(maxColours))
-        throw std::logic_error("palette overflow");
+    if (image.palette.size() > std::size_t(maxColours)) throw std::logic_error("palette overflow");
 
     std::map<std::uint32_t, std::uint8_t> nearest;
     for (const auto& [rgb, count] : counts) {
         std::size_t best = 0;
         for (std::size_t i = 1; i < drawn.size(); ++i) {
-            if (Distance(rgb, drawn[i]) < Distance(rgb, drawn[best]))
-                best = i;
+            if (Distance(rgb, drawn[i]) < Distance(rgb, drawn[best])) best = i;
         }
         nearest[rgb] = std::uint8_t(best);
     }

@@ -87,28 +87,20 @@ constexpr StyleArt kBlueGlass{
 
 const StyleArt& ArtOf(Look look) {
     switch (look) {
-        case Look::MacOS:
-            return kMacOS;
-        case Look::WinXP:
-            return kWinXP;
-        case Look::DeepBlue:
-            return kDeepBlue;
-        case Look::Protein:
-            return kProtein;
-        case Look::BlueGlass:
-            return kBlueGlass;
+        case Look::MacOS: return kMacOS;
+        case Look::WinXP: return kWinXP;
+        case Look::DeepBlue: return kDeepBlue;
+        case Look::Protein: return kProtein;
+        case Look::BlueGlass: return kBlueGlass;
     }
     return kDeepBlue;
 }
 
 Rgb ForState(Rgb colour, State state) {
     switch (state) {
-        case State::Normal:
-            return colour;
-        case State::Hot:
-            return Scale(colour, 1.25);
-        case State::Pressed:
-            return Scale(colour, 0.82);
+        case State::Normal: return colour;
+        case State::Hot: return Scale(colour, 1.25);
+        case State::Pressed: return Scale(colour, 0.82);
     }
     return colour;
 }

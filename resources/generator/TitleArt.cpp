@@ -57,25 +57,18 @@ Paint TitlePaint(Look look, int h, int firstRow) {
 
 Rgb FrameColour(Look look) {
     switch (look) {
-        case Look::MacOS:
-            return Hex(0x7F7F7F);
-        case Look::WinXP:
-            return Hex(0x002CC8);
-        default:
-            return Hex(0x000000);
+        case Look::MacOS: return Hex(0x7F7F7F);
+        case Look::WinXP: return Hex(0x002CC8);
+        default: return Hex(0x000000);
     }
 }
 
 double TitleCornerRadius(Look look) {
     switch (look) {
-        case Look::MacOS:
-            return 5;
-        case Look::WinXP:
-            return 8;
-        case Look::BlueGlass:
-            return 11;
-        default:
-            return 0;
+        case Look::MacOS: return 5;
+        case Look::WinXP: return 8;
+        case Look::BlueGlass: return 11;
+        default: return 0;
     }
 }
 
@@ -122,9 +115,7 @@ ButtonColours TitleButtonColours(Look look, Glyph glyph, State state) {
             c = close ? ButtonColours{Hex(0x7D9AD8), Hex(0xB03434), Hex(0x8A2222), kWhite}
                       : ButtonColours{Hex(0x7D9AD8), Hex(0x2A4C96), Hex(0x1A3A80), kWhite};
             break;
-        case Look::Protein:
-            c = {Hex(0x7E937B), Hex(0xFAFAFA), Hex(0xD6DCD5), Hex(0x3F5A38)};
-            break;
+        case Look::Protein: c = {Hex(0x7E937B), Hex(0xFAFAFA), Hex(0xD6DCD5), Hex(0x3F5A38)}; break;
         case Look::BlueGlass:
             c = close ? ButtonColours{Hex(0x5A1410), Hex(0xF2A090), Hex(0xC8382A), kWhite}
                       : ButtonColours{Hex(0x0F2A5A), Hex(0x9CC4F4), Hex(0x3A72C8), kWhite};
@@ -183,8 +174,7 @@ Canvas TitleButton(Look look, int s, int titleTop, int titleHeight, Glyph glyph,
                Solid(colours.glyph));
     }
     // Styles whose caption buttons are drawn transparent key out what lies outside them.
-    if (look == Look::Protein || look == Look::BlueGlass)
-        c.KeyOutside(outline);
+    if (look == Look::Protein || look == Look::BlueGlass) c.KeyOutside(outline);
     return c;
 }
 
@@ -218,15 +208,12 @@ Canvas TitleLeft(Look look, int w, int h) {
         case Look::BlueGlass:  // a bright glow where the icon sits
             Highlight(c, Ellipse(5, 4, 31, h - 6), 4, h - 6, 0.22, 0.0);
             break;
-        default:
-            break;
+        default: break;
     }
     return c;
 }
 
-Canvas TitleClient(Look look, int w, int h) {
-    return Bar(look, w, h, false, false);
-}
+Canvas TitleClient(Look look, int w, int h) { return Bar(look, w, h, false, false); }
 
 Canvas TitleRight(Look look, int w, int h) {
     Canvas c = Bar(look, w, h, false, true);

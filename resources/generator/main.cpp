@@ -33,11 +33,9 @@ bool MatchesTheTable(const std::vector<BitmapArt>& catalog) {
     std::set<std::string> named;
     for (std::string_view name : zelkova::BuiltInThemeBitmapNames()) named.emplace(name);
     bool ok = drawn.size() == catalog.size();
-    if (!ok)
-        std::fprintf(stderr, "a bitmap is drawn twice\n");
+    if (!ok) std::fprintf(stderr, "a bitmap is drawn twice\n");
     for (const std::string& name : named) {
-        if (!drawn.count(name))
-            std::fprintf(stderr, "not drawn: %s\n", name.c_str()), ok = false;
+        if (!drawn.count(name)) std::fprintf(stderr, "not drawn: %s\n", name.c_str()), ok = false;
     }
     for (const std::string& name : drawn) {
         if (!named.count(name))
@@ -55,8 +53,7 @@ int main(int argc, char** argv) {
     }
     const fs::path root = argv[1];
     const std::vector<BitmapArt> catalog = zelkova::art::ThemeBitmapCatalog();
-    if (!MatchesTheTable(catalog))
-        return 1;
+    if (!MatchesTheTable(catalog)) return 1;
 
     std::error_code error;
     fs::create_directories(root / "themes", error);
@@ -71,8 +68,7 @@ int main(int argc, char** argv) {
     for (std::string_view name : zelkova::BuiltInThemeBitmapNames()) {
         const BitmapArt* art = nullptr;
         for (const BitmapArt& candidate : catalog) {
-            if (candidate.name == name)
-                art = &candidate;
+            if (candidate.name == name) art = &candidate;
         }
         const zelkova::art::Canvas canvas = art->paint();
         if (canvas.Width() != art->width || canvas.Height() != art->height) {

@@ -109,7 +109,8 @@ std::optional<BmpImage> ParseBmp(std::span<const std::uint8_t> file, std::uint64
     if (!found) return std::nullopt;
     const Layout& layout = *found;
     const std::uint32_t bits = layout.bitCount;
-    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return std::nullopt;
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+        return std::nullopt;
     const bool topDown = layout.height < 0;
     const std::int64_t width = layout.width;
     const std::int64_t height = topDown ? -layout.height : layout.height;
@@ -123,7 +124,8 @@ std::optional<BmpImage> ParseBmp(std::span<const std::uint8_t> file, std::uint64
         const std::uint32_t full = 1u << bits;
         const std::uint32_t count = layout.colorsUsed == 0 ? full : layout.colorsUsed;
         if (count > full) return std::nullopt;
-        const std::uint64_t end = layout.paletteOffset + std::uint64_t{count} * layout.paletteEntrySize;
+        const std::uint64_t end =
+            layout.paletteOffset + std::uint64_t{count} * layout.paletteEntrySize;
         if (end > file.size()) return std::nullopt;
         palette.resize(full, 0);  // indices past the stored colours read as black
         for (std::uint32_t i = 0; i < count; ++i) {
@@ -150,7 +152,7 @@ std::optional<BmpImage> ParseBmp(std::span<const std::uint8_t> file, std::uint64
 
     const bool bitFields = layout.compression == kCompressionBitFields;
     const std::array<std::uint32_t, 3> masks =
-        bitFields ? layout.masks
+        bitFields    ? layout.masks
         : bits == 16 ? std::array<std::uint32_t, 3>{0x7C00, 0x03E0, 0x001F}
                      : std::array<std::uint32_t, 3>{0xFF0000, 0x00FF00, 0x0000FF};
     const Channel red(masks[0]), green(masks[1]), blue(masks[2]);
@@ -167,12 +169,14 @@ std::optional<BmpImage> ParseBmp(std::span<const std::uint8_t> file, std::uint64
     switch (bits) {
         case 1:
             eachRow([&](const std::uint8_t* src, std::uint32_t* dst) {
-                for (std::size_t x = 0; x < w; ++x) dst[x] = palette[(src[x / 8] >> (7 - x % 8)) & 1];
+                for (std::size_t x = 0; x < w; ++x)
+                    dst[x] = palette[(src[x / 8] >> (7 - x % 8)) & 1];
             });
             break;
         case 4:
             eachRow([&](const std::uint8_t* src, std::uint32_t* dst) {
-                for (std::size_t x = 0; x < w; ++x) dst[x] = palette[(src[x / 2] >> (x % 2 == 0 ? 4 : 0)) & 0xF];
+                for (std::size_t x = 0; x < w; ++x)
+                    dst[x] = palette[(src[x / 2] >> (x % 2 == 0 ? 4 : 0)) & 0xF];
             });
             break;
         case 8:
@@ -190,10 +194,12 @@ std::optional<BmpImage> ParseBmp(std::span<const std::uint8_t> file, std::uint64
             eachRow([&](const std::uint8_t* src, std::uint32_t* dst) {
                 for (std::size_t x = 0; x < w; ++x) {
                     const std::uint8_t* p = src + x * (bits / 8);
-                    const std::uint32_t raw = bits == 16 ? static_cast<std::uint32_t>(p[0] | (p[1] << 8))
-                                                         : static_cast<std::uint32_t>(p[0]) | (p[1] << 8) |
-                                                               (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-                    dst[x] = (red.Extract(raw) << 16) | (green.Extract(raw) << 8) | blue.Extract(raw);
+                    const std::uint32_t raw =
+                        bits == 16 ? static_cast<std::uint32_t>(p[0] | (p[1] << 8))
+                                   : static_cast<std::uint32_t>(p[0]) | (p[1] << 8) | (p[2] << 16) |
+                                         (static_cast<std::uint32_t>(p[3]) << 24);
+                    dst[x] =
+                        (red.Extract(raw) << 16) | (green.Extract(raw) << 8) | blue.Extract(raw);
                 }
             });
             break;

@@ -22,7 +22,8 @@ public:
     // Rows from the top; Width() * Height() pixels of 0x00RRGGBB.
     std::span<const std::uint32_t> Pixels() const { return pixels_; }
     std::uint32_t Pixel(int x, int y) const {
-        return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)];
+        return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+                       static_cast<std::size_t>(x)];
     }
     // The pixel as a Windows colour value, 0x00BBGGRR.
     std::int32_t PixelColor(int x, int y) const {

@@ -86,8 +86,7 @@ constexpr std::uint32_t SymbolEntry(CodeKind kind, std::uint32_t symbol) {
             if (symbol < kDistanceBase.size())
                 return std::uint32_t{kDistanceBase[symbol]} << 16 | kDistanceExtraBits[symbol];
             return kExceptionalFlag;
-        case CodeKind::CodeLengths:
-            break;
+        case CodeKind::CodeLengths: break;
     }
     // Repeat codes: 16 takes 2 extra bits, 17 takes 3, 18 takes 7.
     constexpr std::uint8_t kRepeatExtraBits[3] = {2, 3, 7};
@@ -111,10 +110,8 @@ constexpr std::span<const std::uint32_t> SymbolEntries(CodeKind kind) {
     switch (kind) {
         case CodeKind::LiteralLength:
             return kSymbolEntries<CodeKind::LiteralLength, kLiteralLengthSymbols>;
-        case CodeKind::Distance:
-            return kSymbolEntries<CodeKind::Distance, kDistanceSymbols>;
-        case CodeKind::CodeLengths:
-            break;
+        case CodeKind::Distance: return kSymbolEntries<CodeKind::Distance, kDistanceSymbols>;
+        case CodeKind::CodeLengths: break;
     }
     return kSymbolEntries<CodeKind::CodeLengths, kCodeLengthSymbols>;
 }

@@ -709,12 +709,8 @@ InflateStatus Inflater::Run() {
         const bool final = Take(1) != 0;
         InflateStatus status = InflateStatus::Done;
         switch (Take(2)) {
-            case 0:
-                status = StoredBlock();
-                break;
-            case 1:
-                status = HuffmanBlock(fixed.literalLength, fixed.distance);
-                break;
+            case 0: status = StoredBlock(); break;
+            case 1: status = HuffmanBlock(fixed.literalLength, fixed.distance); break;
             case 2:
                 if (!trees) trees = std::make_unique_for_overwrite<DynamicTrees>();
                 status = ReadDynamicTrees(*trees);

@@ -26,13 +26,9 @@ Tsk2SkinFileReader::Tsk2SkinFileReader(SkinFileEnvironment environment, const st
         return;
     }
     switch (ExtractSkinEntry(environment.files, file, kSkinDataEntryName, *scratch, password)) {
-        case ExtractOutcome::Rejected:
-            return;
-        case ExtractOutcome::Unreadable:
-            fault_ = SkinFileFault::Unreadable;
-            return;
-        case ExtractOutcome::Success:
-            break;
+        case ExtractOutcome::Rejected: return;
+        case ExtractOutcome::Unreadable: fault_ = SkinFileFault::Unreadable; return;
+        case ExtractOutcome::Success: break;
     }
     std::optional<SkinContainer> contents = ParseSkinContainer(*scratch);
     if (!contents) {

@@ -44,9 +44,13 @@ public:
 
     const BmpImage* Bitmap(std::string_view name) const { return contents_.FindBitmap(name); }
     // True when the entry's stored byte is not 0; false when absent.
-    bool Boolean(std::string_view name) const { return contents_.FindBoolean(name).value_or(0) != 0; }
+    bool Boolean(std::string_view name) const {
+        return contents_.FindBoolean(name).value_or(0) != 0;
+    }
     // -1 when absent.
-    std::int32_t Integer(std::string_view name) const { return contents_.FindInteger(name).value_or(-1); }
+    std::int32_t Integer(std::string_view name) const {
+        return contents_.FindInteger(name).value_or(-1);
+    }
 
 private:
     SkinContainer contents_;

@@ -75,26 +75,25 @@ ExtractOutcome DecodeEntry(RandomAccessFile& archive, const SkinEntryRecord& ent
     if (cipher) decrypted.emplace(raw, *cipher);
     InflateSource& source = decrypted ? static_cast<InflateSource&>(*decrypted) : raw;
     switch (Inflate(source, output, entry.uncompressedSize)) {
-        case InflateStatus::Done:
-            return ExtractOutcome::Success;
-        case InflateStatus::OutputLimit:
-            return ExtractOutcome::Rejected;
+        case InflateStatus::Done: return ExtractOutcome::Success;
+        case InflateStatus::OutputLimit: return ExtractOutcome::Rejected;
         case InflateStatus::Malformed:
-        case InflateStatus::SinkFailed:
-            break;
+        case InflateStatus::SinkFailed: break;
     }
     return ExtractOutcome::Unreadable;
 }
 
 }  // namespace
 
-std::optional<SkinEntryRecord> FindSkinEntry(RandomAccessFile& archive, std::string_view entryName) {
+std::optional<SkinEntryRecord> FindSkinEntry(RandomAccessFile& archive,
+                                             std::string_view entryName) {
     const std::uint64_t size = archive.Size();
     std::array<std::uint8_t, 4> start{};
     if (!archive.ReadExactly(0, start) || start[0] != 'S' || start[1] != 'K') return std::nullopt;
 
     std::array<std::uint8_t, kEndRecordSize> end{};
-    if (size < kEndRecordSize || !archive.ReadExactly(size - kEndRecordSize, end)) return std::nullopt;
+    if (size < kEndRecordSize || !archive.ReadExactly(size - kEndRecordSize, end))
+        return std::nullopt;
     if (ReadLittleEndian32(end.data()) != kEndRecordSignature || ReadLittleEndian16(&end[20]) != 0)
         return std::nullopt;
     const std::uint64_t directoryOffset = ReadLittleEndian32(&end[16]);
@@ -112,8 +111,9 @@ std::optional<SkinEntryRecord> FindSkinEntry(RandomAccessFile& archive, std::str
         const std::uint64_t nameAt = pos + kCentralRecordSize;
         name.resize(ReadLittleEndian16(&record[28]));
         if (name.size() > directoryEnd - nameAt || !directory.ReadExactly(nameAt, name)) break;
-        if (AsciiEqualNoCase(std::string_view(reinterpret_cast<const char*>(name.data()), name.size()),
-                             entryName)) {
+        if (AsciiEqualNoCase(
+                std::string_view(reinterpret_cast<const char*>(name.data()), name.size()),
+                entryName)) {
             SkinEntryRecord entry;
             entry.flags = ReadLittleEndian16(&record[8]);
             entry.modificationTime = ReadLittleEndian16(&record[12]);

@@ -48,7 +48,8 @@ std::optional<RecordHeader> ReadRecord(std::span<const std::uint8_t> bytes, std:
 // Hands out the records' data blocks, counting them against what the file can honestly hold.
 class DataBlocks {
 public:
-    explicit DataBlocks(std::span<const std::uint8_t> bytes) : bytes_(bytes), budget_(bytes.size()) {}
+    explicit DataBlocks(std::span<const std::uint8_t> bytes)
+        : bytes_(bytes), budget_(bytes.size()) {}
 
     std::optional<std::span<const std::uint8_t>> Take(std::uint64_t offset, std::uint64_t length) {
         if (length > budget_) return std::nullopt;
@@ -71,7 +72,8 @@ class ChainWalk {
 public:
     // The first header is read already (and so fits in the file).
     ChainWalk(std::uint32_t first, std::size_t fileSize)
-        : saved_(first), headersLeft_(fileSize / kSkinRecordSize - (fileSize >= kSkinRecordSize ? 1 : 0)) {}
+        : saved_(first),
+          headersLeft_(fileSize / kSkinRecordSize - (fileSize >= kSkinRecordSize ? 1 : 0)) {}
 
     // False when next would revisit a record or go past the cap.
     bool Advance(std::uint32_t next) {
@@ -158,8 +160,7 @@ std::optional<SkinContainer> ParseSkinContainer(std::span<const std::uint8_t> by
                     {std::move(record->name), std::string(block->begin(), block->end())});
                 break;
             }
-            default:
-                break;  // kinds this reader does not know are passed over
+            default: break;  // kinds this reader does not know are passed over
         }
         offset = record->next;
         if (!chain.Advance(offset)) return std::nullopt;

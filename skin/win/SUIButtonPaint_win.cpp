@@ -162,14 +162,16 @@ void TsuiButton::DrawFace(Canvas& canvas, HBITMAP face) {
     if (!glyph_) return;
     const Size text = canvas.TextExtent(Caption());  // ampersands and all
     const SIZE glyphSize = BitmapSize(glyph_.get());
-    const GlyphLayout layout = LayOutGlyph(Layout(), Size{Width(), Height()},
-                                           Size{glyphSize.cx, glyphSize.cy}, text, Spacing(),
-                                           Pressed());
+    const GlyphLayout layout =
+        LayOutGlyph(Layout(), Size{Width(), Height()}, Size{glyphSize.cx, glyphSize.cy}, text,
+                    Spacing(), Pressed());
     captionPos_ = layout.caption;
     if (layout.image.width <= 0 || layout.image.height <= 0) return;
-    OwnedImageList list = MakeImageList(glyph_.get(), layout.image, true, TopLeftPixel(dc, glyph_.get()));
+    OwnedImageList list =
+        MakeImageList(glyph_.get(), layout.image, true, TopLeftPixel(dc, glyph_.get()));
     if (layout.twoImages) {
-        ImageList_Draw(list.get(), Enabled() ? 0 : 1, dc, layout.glyph.x, layout.glyph.y, ILD_NORMAL);
+        ImageList_Draw(list.get(), Enabled() ? 0 : 1, dc, layout.glyph.x, layout.glyph.y,
+                       ILD_NORMAL);
     } else if (Enabled()) {
         ImageList_Draw(list.get(), 0, dc, layout.glyph.x, layout.glyph.y, ILD_NORMAL);
     } else {

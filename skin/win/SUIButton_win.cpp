@@ -195,7 +195,8 @@ void TsuiCustomButton::MouseMove(Shift shift, Point point) {
 // Space opens the system menu, which must not find the button drawn pressed.
 void TsuiCustomButton::KeyDown(KeyEvent& event) {
     WinControl::KeyDown(event);
-    if (!event.system && (event.key == VK_SPACE || event.key == VK_RETURN) && Focused() && Enabled()) {
+    if (!event.system && (event.key == VK_SPACE || event.key == VK_RETURN) && Focused() &&
+        Enabled()) {
         pressed_ = true;
         Repaint();
     }
@@ -203,8 +204,8 @@ void TsuiCustomButton::KeyDown(KeyEvent& event) {
 
 void TsuiCustomButton::KeyUp(KeyEvent& event) {
     WinControl::KeyUp(event);
-    if (!event.system && (event.key == VK_SPACE || event.key == VK_RETURN) && Focused() && pressed_ &&
-        Enabled()) {
+    if (!event.system && (event.key == VK_SPACE || event.key == VK_RETURN) && Focused() &&
+        pressed_ && Enabled()) {
         pressed_ = false;
         Repaint();
         Click();
@@ -213,8 +214,8 @@ void TsuiCustomButton::KeyUp(KeyEvent& event) {
 
 bool TsuiCustomButton::DialogKey(const DialogKeyEvent& event) {
     const bool ourKey = (event.key == VK_RETURN && active_) || (event.key == VK_ESCAPE && cancel_);
-    const bool modifiers =
-        Has(event.shift, Shift::Shift) || Has(event.shift, Shift::Ctrl) || Has(event.shift, Shift::Alt);
+    const bool modifiers = Has(event.shift, Shift::Shift) || Has(event.shift, Shift::Ctrl) ||
+                           Has(event.shift, Shift::Alt);
     if (ourKey && !modifiers && CanFocus()) {
         Click();
         return true;
@@ -227,7 +228,8 @@ bool TsuiCustomButton::DialogChar(const DialogCharEvent& event) {
     if (!IsCaptionAccelerator(event.character, caption_)) return false;
     // Without Alt a plain letter counts only while a skinned button has the focus: typed into
     // an edit box it is text, not a shortcut.
-    if (!Has(event.shift, Shift::Alt) && SendMessageA(GetFocus(), WM_ISSKINBUTTON, 0, 0) != 1) return false;
+    if (!Has(event.shift, Shift::Alt) && SendMessageA(GetFocus(), WM_ISSKINBUTTON, 0, 0) != 1)
+        return false;
     if (Parent() != nullptr && Parent()->Enabled() && Enabled() && Visible()) {
         Click();
         return true;
@@ -316,9 +318,9 @@ const PropertyTable& TsuiButton::PublishedProperties() const {
         {"Glyph",
          [](Component& button, const PropertyValue& value) {
              const auto name = PropertyValueAs<std::string>(value);
-             OwnedBitmap loaded(static_cast<HBITMAP>(
-                 LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0,
-                            LR_CREATEDIBSECTION)));
+             OwnedBitmap loaded(
+                 static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), name.c_str(),
+                                                 IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
              if (!loaded) {
                  const DWORD error = GetLastError();
                  throw PropertyError(WithSystemError("Bitmap resource not found: " + name, error));

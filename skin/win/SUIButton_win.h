@@ -84,8 +84,12 @@ protected:
     virtual void DrawFocus(Canvas& canvas);
     virtual void LoadNormalFace(OwnedBitmap& bitmap) { LoadFaceFrame(teButtonImage, 3, bitmap, 1); }
     virtual void LoadHotFace(OwnedBitmap& bitmap) { LoadFaceFrame(teButtonImage, 3, bitmap, 2); }
-    virtual void LoadPressedFace(OwnedBitmap& bitmap) { LoadFaceFrame(teButtonImage, 3, bitmap, 3); }
-    virtual void LoadDisabledFace(OwnedBitmap& bitmap) { LoadFaceFrame(teButtonImage, 3, bitmap, 1); }
+    virtual void LoadPressedFace(OwnedBitmap& bitmap) {
+        LoadFaceFrame(teButtonImage, 3, bitmap, 3);
+    }
+    virtual void LoadDisabledFace(OwnedBitmap& bitmap) {
+        LoadFaceFrame(teButtonImage, 3, bitmap, 1);
+    }
 
     // One frame of the button image, from the file theme or the built-in table.
     void LoadFaceFrame(int element, int frameCount, OwnedBitmap& bitmap, int frameIndex);

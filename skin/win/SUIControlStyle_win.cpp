@@ -14,12 +14,14 @@ TsuiUIStyle DefaultUIStyleFor(const Component* owner) {
     return kFallbackUIStyle;
 }
 
-void ApplyThemeToChildren(WinControl& container, TsuiUIStyle uiStyle, FileThemeComponent* fileTheme) {
+void ApplyThemeToChildren(WinControl& container, TsuiUIStyle uiStyle,
+                          FileThemeComponent* fileTheme) {
     // A child's setters may restyle its own children; the list itself does not change.
     // NOLINTNEXTLINE(performance-unnecessary-copy-initialization): the setters must not change it
     const std::vector<Control*> children = container.Controls();
     for (Control* child : children) {
-        if (!HasPublishedProperty(*child, "FileTheme") || !HasPublishedProperty(*child, "UIStyle")) {
+        if (!HasPublishedProperty(*child, "FileTheme") ||
+            !HasPublishedProperty(*child, "UIStyle")) {
             continue;
         }
         SetPublishedProperty(*child, "FileTheme", static_cast<Component*>(fileTheme));

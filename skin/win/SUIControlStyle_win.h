@@ -26,7 +26,8 @@ TsuiUIStyle DefaultUIStyleFor(const Component* owner);
 
 // For each direct child control publishing both "FileTheme" and "UIStyle": FileTheme is set
 // first, then UIStyle, through the child's own setters.
-void ApplyThemeToChildren(WinControl& container, TsuiUIStyle uiStyle, FileThemeComponent* fileTheme);
+void ApplyThemeToChildren(WinControl& container, TsuiUIStyle uiStyle,
+                          FileThemeComponent* fileTheme);
 
 template <>
 struct EnumNames<TsuiUIStyle> {

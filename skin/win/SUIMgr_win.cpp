@@ -36,7 +36,8 @@ FileThemeComponent* FileThemeOf(const Component& component) {
     return holder != nullptr ? holder->FileTheme() : nullptr;
 }
 
-TsuiFileTheme::TsuiFileTheme(Component* owner, SkinFileEnvironment environment, SkinSearchFolders& folders)
+TsuiFileTheme::TsuiFileTheme(Component* owner, SkinFileEnvironment environment,
+                             SkinSearchFolders& folders)
     : FileThemeComponent(owner), core_(environment, folders) {}
 
 const PropertyTable& TsuiFileTheme::PublishedProperties() const {

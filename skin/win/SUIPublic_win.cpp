@@ -35,18 +35,15 @@ std::optional<PixelTarget> AsPixelTarget(HDC canvas) {
         return std::nullopt;
     }
     const auto pixels = Dib32Pixels(static_cast<HBITMAP>(GetCurrentObject(canvas, OBJ_BITMAP)));
-    if (!pixels)
-        return std::nullopt;
+    if (!pixels) return std::nullopt;
     POINT window{}, viewport{};
     GetWindowOrgEx(canvas, &window);
     GetViewportOrgEx(canvas, &viewport);
     PixelTarget target{*pixels, {viewport.x - window.x, viewport.y - window.y}, {}};
     RECT box{};
     const int kind = GetClipBox(canvas, &box);
-    if (kind == COMPLEXREGION || kind == ERROR)
-        return std::nullopt;
-    if (kind == NULLREGION)
-        box = RECT{0, 0, 0, 0};
+    if (kind == COMPLEXREGION || kind == ERROR) return std::nullopt;
+    if (kind == NULLREGION) box = RECT{0, 0, 0, 0};
     OffsetRect(&box, target.offset.x, target.offset.y);
     const RECT bitmap{0, 0, pixels->width, pixels->height};
     IntersectRect(&target.clip, &box, &bitmap);
@@ -71,8 +68,7 @@ void CopyPixels(const PixelTarget& to, const DibPixels& face, const Rect& source
         for (int x = left; x < right; ++x) {
             const std::uint32_t pixel =
                 from[source.left + (x - to.offset.x - target.left) * sw / tw] & 0xFFFFFF;
-            if (keyed && pixel == kKeyPixel)
-                continue;
+            if (keyed && pixel == kKeyPixel) continue;
             row[x] = pixel;
         }
     }
@@ -107,12 +103,10 @@ void DrawCornerWithGdi(HDC canvas, HDC face, const NinePartPiece& piece, bool tr
     }
     OwnedImageList list(
         ImageList_Create(width, height, ILC_COLOR24 | (transparent ? ILC_MASK : 0), 1, 0));
-    if (!list)
-        throw GdiError("Cannot create an image list");
+    if (!list) throw GdiError("Cannot create an image list");
     const int added = transparent ? ImageList_AddMasked(list.get(), scratch.get(), kKeyColour)
                                   : ImageList_Add(list.get(), scratch.get(), nullptr);
-    if (added < 0)
-        throw GdiError("Cannot add an image to an image list");
+    if (added < 0) throw GdiError("Cannot add an image to an image list");
     ImageList_Draw(list.get(), 0, canvas, piece.target.left, piece.target.top, ILD_NORMAL);
 }
 
@@ -128,8 +122,7 @@ void DrawStretchedWithGdi(HDC canvas, HDC face, const NinePartPiece& piece) {
 void DrawPiecesWithGdi(const NinePartPlan& plan, HBITMAP face, HDC canvas, bool transparent) {
     BitmapCanvas source(canvas, face);
     for (const NinePartPiece& piece : plan) {
-        if (piece.source.IsEmpty() || piece.target.IsEmpty())
-            continue;
+        if (piece.source.IsEmpty() || piece.target.IsEmpty()) continue;
         if (piece.IsCorner()) {
             DrawCornerWithGdi(canvas, source.dc(), piece, transparent);
         } else {
@@ -142,8 +135,7 @@ void DrawPiecesWithGdi(const NinePartPlan& plan, HBITMAP face, HDC canvas, bool 
 
 void DrawStretchedFrame(HBITMAP face, HDC canvas, const RECT& destination, bool transparent) {
     const SIZE faceSize = BitmapSize(face);
-    if (faceSize.cx <= 0 || faceSize.cy <= 0)
-        return;
+    if (faceSize.cx <= 0 || faceSize.cy <= 0) return;
     const NinePartPlan plan =
         PlanNinePart({faceSize.cx, faceSize.cy},
                      {destination.left, destination.top, destination.right, destination.bottom});
@@ -157,11 +149,9 @@ void DrawStretchedFrame(HBITMAP face, HDC canvas, const RECT& destination, bool 
 }
 
 void PaintParentBackground(HDC canvas, HWND control) {
-    if (control == nullptr || (GetWindowLongA(control, GWL_STYLE) & WS_CHILD) == 0)
-        return;
+    if (control == nullptr || (GetWindowLongA(control, GWL_STYLE) & WS_CHILD) == 0) return;
     HWND parent = GetParent(control);
-    if (parent == nullptr)
-        return;
+    if (parent == nullptr) return;
     RECT bounds{};
     GetWindowRect(control, &bounds);
     MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&bounds), 2);
@@ -169,8 +159,7 @@ void PaintParentBackground(HDC canvas, HWND control) {
 }
 
 void PaintParentBackground(HDC canvas, HWND parent, POINT controlTopLeft) {
-    if (parent == nullptr)
-        return;
+    if (parent == nullptr) return;
     SavedDCState state(canvas);
     POINT origin{};
     GetViewportOrgEx(canvas, &origin);

@@ -24,32 +24,27 @@ constexpr std::size_t kFileHeaderSize = 14;
 // back (the pixel offset follows from the info header and palette) so the checked BMP parser can
 // read it.
 std::optional<BmpImage> ParsePackedDib(std::span<const std::uint8_t> dib) {
-    if (dib.size() < 16)
-        return std::nullopt;
+    if (dib.size() < 16) return std::nullopt;
     const auto read16 = [&](std::size_t at) { return ReadLittleEndian16(&dib[at]); };
     const auto read32 = [&](std::size_t at) { return ReadLittleEndian32(&dib[at]); };
     const std::uint32_t headerSize = read32(0);
-    if (headerSize < 12 || headerSize > dib.size())
-        return std::nullopt;
+    if (headerSize < 12 || headerSize > dib.size()) return std::nullopt;
     const bool core = headerSize == 12;
     const std::uint32_t bitCount = read16(core ? 10 : 14);
     std::uint64_t offset = kFileHeaderSize + headerSize;
     if (!core && headerSize >= 20) {
         const std::uint32_t compression = read32(16);
-        if (compression == BI_BITFIELDS && headerSize == 40)
-            offset += 12;
+        if (compression == BI_BITFIELDS && headerSize == 40) offset += 12;
     }
     if (bitCount <= 8) {
         std::uint64_t colours = std::uint64_t{1} << bitCount;
         if (!core && headerSize >= 36) {
             const std::uint32_t used = read32(32);
-            if (used != 0)
-                colours = used;
+            if (used != 0) colours = used;
         }
         offset += colours * (core ? 3 : 4);
     }
-    if (offset > dib.size() + kFileHeaderSize)
-        return std::nullopt;
+    if (offset > dib.size() + kFileHeaderSize) return std::nullopt;
     std::vector<std::uint8_t> file(kFileHeaderSize + dib.size());
     file[0] = 'B';
     file[1] = 'M';
@@ -76,8 +71,7 @@ OwnedBitmap DibFromColumns(const BmpImage& image, int left, int width) {
 std::optional<BmpImage> ThemeResourceImage(const std::string& name) {
     const std::span<const std::uint8_t> dib =
         ResourceBytes(GetModuleHandleA(nullptr), name.c_str(), MAKEINTRESOURCEA(2));  // RT_BITMAP
-    if (dib.empty())
-        throw ThemeResourceError("Resource " + name + " not found");
+    if (dib.empty()) throw ThemeResourceError("Resource " + name + " not found");
     return ParsePackedDib(dib);
 }
 
@@ -103,32 +97,27 @@ std::optional<std::string> BitmapEntryName(TsuiUIStyle style, int index) {
 }  // namespace
 
 void LoadThemeBitmap(TsuiUIStyle style, int index, OwnedBitmap* bitmap) {
-    if (bitmap == nullptr)
-        return;
+    if (bitmap == nullptr) return;
     const auto name = BitmapEntryName(style, index);
-    if (!name)
-        return;
+    if (!name) return;
     const auto image = ThemeResourceImage(*name);
     *bitmap = image ? DibFromColumns(*image, 0, image->Width()) : LoadThroughSystem(*name);
 }
 
 void GetThemeBitmap(TsuiUIStyle style, int index, OwnedBitmap* graphic, int frameCount,
                     int frameIndex) {
-    if (graphic == nullptr)
-        return;
+    if (graphic == nullptr) return;
     if (frameCount == 0) {
         LoadThemeBitmap(style, index, graphic);
         return;
     }
     const auto name = BitmapEntryName(style, index);
-    if (!name)
-        return;
+    if (!name) return;
     // The frame is cut straight out of the parsed resource: no whole-strip bitmap is made.
     if (const auto image = ThemeResourceImage(*name)) {
         const auto frame =
             StripFrameColumns(image->Width(), image->Height(), frameCount, frameIndex);
-        if (!frame)
-            return;
+        if (!frame) return;
         if (frame->width <= 0 || frame->height <= 0) {
             graphic->reset();
         } else {
@@ -141,12 +130,10 @@ void GetThemeBitmap(TsuiUIStyle style, int index, OwnedBitmap* graphic, int fram
 }
 
 void ExtractBitmapFrame(HBITMAP source, OwnedBitmap& target, int frameCount, int frameIndex) {
-    if (source == nullptr)
-        return;
+    if (source == nullptr) return;
     const SIZE size = BitmapSize(source);
     const auto frame = StripFrameColumns(size.cx, size.cy, frameCount, frameIndex);
-    if (!frame)
-        return;
+    if (!frame) return;
     if (frame->width <= 0 || frame->height <= 0) {
         target.reset();
         return;

@@ -77,9 +77,7 @@ void TsuiURLLabel::SetFontLinkColor(TColor color) {
     GetFont().SetColor(color);
 }
 
-void TsuiURLLabel::MouseEnter() {
-    GetFont().SetColor(IsDesigning() ? kLinkBlue : fontHoverColor_);
-}
+void TsuiURLLabel::MouseEnter() { GetFont().SetColor(IsDesigning() ? kLinkBlue : fontHoverColor_); }
 
 void TsuiURLLabel::MouseLeave() { GetFont().SetColor(fontLinkColor_); }
 

@@ -80,7 +80,8 @@ std::vector<std::uint8_t> EncodeIcon16(const Canvas& canvas) {
     for (int y = height - 1; y >= 0; --y) {
         std::vector<std::uint8_t> row(colourStride, 0);
         for (int x = 0; x < width; ++x) {
-            const std::uint8_t index = image.indices[std::size_t(y) * std::size_t(width) + std::size_t(x)];
+            const std::uint8_t index =
+                image.indices[std::size_t(y) * std::size_t(width) + std::size_t(x)];
             row[std::size_t(x / 2)] |= std::uint8_t(x % 2 == 0 ? index << 4 : index);
         }
         out.insert(out.end(), row.begin(), row.end());

@@ -40,20 +40,28 @@ std::string Capitals(const char* text) {
 
 // The tree: a crown of overlapping rounds over a flared trunk, on a grid of the given size.
 Region Crown(double s) {
-    return AnyOf({Ellipse(s * 0.22, s * 0.06, s * 0.78, s * 0.56), Ellipse(s * 0.06, s * 0.26, s * 0.50, s * 0.68),
-                  Ellipse(s * 0.50, s * 0.26, s * 0.94, s * 0.68), Ellipse(s * 0.28, s * 0.34, s * 0.72, s * 0.72)});
+    return AnyOf({Ellipse(s * 0.22, s * 0.06, s * 0.78, s * 0.56),
+                  Ellipse(s * 0.06, s * 0.26, s * 0.50, s * 0.68),
+                  Ellipse(s * 0.50, s * 0.26, s * 0.94, s * 0.68),
+                  Ellipse(s * 0.28, s * 0.34, s * 0.72, s * 0.72)});
 }
 
 Region Trunk(double s) {
-    return Polygon({{s * 0.43, s * 0.55}, {s * 0.57, s * 0.55}, {s * 0.60, s * 0.90}, {s * 0.70, s * 0.97},
-                    {s * 0.30, s * 0.97}, {s * 0.40, s * 0.90}});
+    return Polygon({{s * 0.43, s * 0.55},
+                    {s * 0.57, s * 0.55},
+                    {s * 0.60, s * 0.90},
+                    {s * 0.70, s * 0.97},
+                    {s * 0.30, s * 0.97},
+                    {s * 0.40, s * 0.90}});
 }
 
 void PaintTree(Canvas& canvas, double left, double top, double s) {
     auto at = [left, top](Region region) {
-        return Region([region, left, top](double x, double y) { return region(x - left, y - top); });
+        return Region(
+            [region, left, top](double x, double y) { return region(x - left, y - top); });
     };
-    canvas.Fill(at(Trunk(s)), Vertical({{top + s * 0.55, Hex(0x8B5A2B)}, {top + s, Hex(0x5A3A1A)}}));
+    canvas.Fill(at(Trunk(s)),
+                Vertical({{top + s * 0.55, Hex(0x8B5A2B)}, {top + s, Hex(0x5A3A1A)}}));
     canvas.Fill(at(Crown(s)), Solid(Hex(0x1F5F22)));
     const Region inner = [crown = Crown(s - 2.4), left, top](double x, double y) {
         return crown(x - left - 1.2, y - top - 1.2);
@@ -78,7 +86,9 @@ Canvas AboutBanner() {
     const std::string maker = Capitals(kMakerName);
     const Lettering name = Letters(maker, 58, 12, 15, 2.3);
     // A shadow one pixel down and right keeps the letters crisp on the sheen.
-    const Region shadow = [region = name.region](double x, double y) { return region(x - 1, y - 1); };
+    const Region shadow = [region = name.region](double x, double y) {
+        return region(x - 1, y - 1);
+    };
     canvas.Fill(shadow, Solid(Hex(0x0C1E3A)), 0.6);
     canvas.Fill(name.region, Solid(kWhite));
     const std::string product = Capitals(kAppTitle);
@@ -93,7 +103,8 @@ Canvas DonateButton() {
     const Region pill = RoundRect(1, 2, 61, 29, 10);
     canvas.Fill(RoundRect(1, 3, 61, 30, 10), Solid(Hex(0xB8B8B8)), 0.6);  // a soft shadow below
     canvas.Fill(pill, Solid(Hex(0xB36B00)));
-    canvas.Fill(RoundRect(2, 3, 60, 28, 9), Vertical({{3, Hex(0xFFE07A)}, {15, Hex(0xFFC531)}, {28, Hex(0xF39A12)}}));
+    canvas.Fill(RoundRect(2, 3, 60, 28, 9),
+                Vertical({{3, Hex(0xFFE07A)}, {15, Hex(0xFFC531)}, {28, Hex(0xF39A12)}}));
     canvas.Fill(RoundRect(5, 4, 57, 14, 6), Solid(kWhite), 0.35);
     const char* text = "DONATE";
     const double width = LettersWidth(text, 9);

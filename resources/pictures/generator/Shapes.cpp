@@ -44,7 +44,8 @@ std::vector<Points> Strokes(char letter) {
             return {Join({{{0, 7}, {0, 0}, {3, 0}}, Arc(3, 1.85, 2, 1.85, -90, 90), {{0, 3.7}}}),
                     {{2.6, 3.7}, {5, 7}}};
         case 'S':
-            return {Join({Arc(2.5, 1.75, 2.4, 1.75, -20, -270), Arc(2.5, 5.25, 2.5, 1.75, -90, 160)})};
+            return {
+                Join({Arc(2.5, 1.75, 2.4, 1.75, -20, -270), Arc(2.5, 5.25, 2.5, 1.75, -90, 160)})};
         case 'T': return {{{0, 0}, {5, 0}}, {{2.5, 0}, {2.5, 7}}};
         case 'U': return {Join({{{0, 0}, {0, 4.5}}, Arc(2.5, 4.5, 2.5, 2.5, 180, 0), {{5, 0}}})};
         case 'V': return {{{0, 0}, {2.5, 7}, {5, 0}}};
@@ -95,8 +96,9 @@ Lettering Letters(std::string_view text, double left, double top, double capHeig
         const std::vector<Points> strokes = Strokes(letter);
         for (const Points& line : strokes) {
             for (std::size_t i = 1; i < line.size(); ++i) {
-                segments.push_back(Segment(x + line[i - 1].first * unit, top + line[i - 1].second * unit,
-                                           x + line[i].first * unit, top + line[i].second * unit, stroke));
+                segments.push_back(
+                    Segment(x + line[i - 1].first * unit, top + line[i - 1].second * unit,
+                            x + line[i].first * unit, top + line[i].second * unit, stroke));
             }
         }
         x += ((strokes.empty() ? kBlank : kGridWidth) + kGap) * unit;

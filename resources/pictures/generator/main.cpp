@@ -40,9 +40,12 @@ bool WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
 std::string Quoted(const char* text) {
     std::string quoted = "\"";
     for (const char* c = text; *c != '\0'; ++c) {
-        if (*c == '"') quoted += "\"\"";
-        else if (*c == '\\') quoted += "\\\\";
-        else quoted += *c;
+        if (*c == '"')
+            quoted += "\"\"";
+        else if (*c == '\\')
+            quoted += "\\\\";
+        else
+            quoted += *c;
     }
     return quoted + "\"";
 }
@@ -59,8 +62,10 @@ int main(int argc, char** argv) {
     const std::vector<Picture> pictures = {
         {resource::kMainIcon, "ICON", "MAINICON.ico",
          [] { return art::EncodeIcon16(art::ApplicationIcon(32)); }},
-        {resource::kUpdateIcon, "ICON", "UPDATEICON.ico", [] { return art::EncodeIcon16(art::UpdateIcon()); }},
-        {resource::kFolderGlyph, "BITMAP", "FOLDERGLYPH.bmp", [] { return art::EncodeBmp(art::FolderGlyph(), 24); }},
+        {resource::kUpdateIcon, "ICON", "UPDATEICON.ico",
+         [] { return art::EncodeIcon16(art::UpdateIcon()); }},
+        {resource::kFolderGlyph, "BITMAP", "FOLDERGLYPH.bmp",
+         [] { return art::EncodeBmp(art::FolderGlyph(), 24); }},
         {resource::kTitleTexture, "RCDATA", "TITLETEXTURE.jpg",
          [] { return art::EncodeJpeg(art::TitleTexture(), kJpegQuality); }},
         {resource::kAboutBanner, "RCDATA", "ABOUTBANNER.jpg",
@@ -72,7 +77,8 @@ int main(int argc, char** argv) {
     std::error_code error;
     fs::create_directories(root / "pictures", error);
     if (error) {
-        std::fprintf(stderr, "cannot create %s: %s\n", (root / "pictures").c_str(), error.message().c_str());
+        std::fprintf(stderr, "cannot create %s: %s\n", (root / "pictures").c_str(),
+                     error.message().c_str());
         return 1;
     }
     // MAINICON comes first, so it is also the executable's icon in the shell.
@@ -85,11 +91,13 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "cannot write %s\n", file.c_str());
             return 1;
         }
-        script += std::string(picture.name) + " " + picture.type + " \"pictures/" + picture.file + "\"\n";
+        script +=
+            std::string(picture.name) + " " + picture.type + " \"pictures/" + picture.file + "\"\n";
     }
     script += "\nSTRINGTABLE\nBEGIN\n";
     script += "  " + std::to_string(resource::kHomePageString) + ", " + Quoted(kHomePage) + "\n";
-    script += "  " + std::to_string(resource::kDonationPageString) + ", " + Quoted(kDonationPage) + "\n";
+    script +=
+        "  " + std::to_string(resource::kDonationPageString) + ", " + Quoted(kDonationPage) + "\n";
     script += "END\n";
     if (!WriteFile(root / "pictures.rc", std::vector<std::uint8_t>(script.begin(), script.end()))) {
         std::fprintf(stderr, "cannot write %s\n", (root / "pictures.rc").c_str());
