@@ -9,19 +9,13 @@
 
 #include "favourites/FavouriteCommands.h"
 #include "favourites/FavouritesList.h"
+#include "support/FavouritesListOf.h"
 
 namespace zelkova {
 namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-
-FavouritesList ListOf(std::vector<FavouriteEntry> entries, int selected = -1) {
-    FavouritesList list;
-    for (auto& entry : entries) list.Append(std::move(entry));
-    list.Select(selected);
-    return list;
-}
 
 TEST(FavouriteCommandsEnabling, FollowTheListState) {
     struct NoDialog : KeyEntryDialog {

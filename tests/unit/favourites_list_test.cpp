@@ -4,19 +4,13 @@
 #include <vector>
 
 #include "favourites/FavouritesList.h"
+#include "support/FavouritesListOf.h"
 
 namespace zelkova {
 namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-
-FavouritesList ListOf(std::vector<FavouriteEntry> entries, int selected = -1) {
-    FavouritesList list;
-    for (auto& entry : entries) list.Append(std::move(entry));
-    list.Select(selected);
-    return list;
-}
 
 // ---- The list ----------------------------------------------------------------------------
 
