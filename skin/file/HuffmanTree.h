@@ -1,11 +1,13 @@
 #pragma once
-// Single-level Huffman decoding tables for Deflate. A tree whose table is T bits wide has 2^T
-// entries; the low T bits of the bit stream, least significant first, index it directly, and
-// one lookup gives everything needed to finish the symbol (see the entry layout below).
+// Single-level Huffman decoding tables for Deflate. A table is T bits wide, a constant of its
+// type, and has 2^T entries; the low T bits of the bit stream, least significant first, index it
+// directly, and one lookup gives everything needed to finish a symbol whose code is at most T
+// bits long (see the entry layout below). A width known to the compiler makes the index mask an
+// immediate operand, and a table that size stays in the first-level cache.
 //
-// T starts as the longest code present (L), capped by the caller: a block of a few symbols with
-// a 15-bit code would otherwise fill 32,768 entries. A capped tree counts the long codes it had
-// to decode slowly and widens itself to L once they have cost about as much as the fill would.
+// Codes longer than T bits are rare (a code of L bits stands for about 2^-L of the symbols) and
+// are found by walking the canonical code from T + 1 bits on. Codes shorter than T bits repeat
+// at every position whose low bits match them, so a short code set still fills the whole table.
 //
 // Entry layout, 32 bits:
 //   bits 0-7    bits the symbol takes from the stream: its code plus the extra bits after it
@@ -126,32 +128,35 @@ inline constexpr std::array<std::uint8_t, 256> kReversedBytes = [] {
     return reversed;
 }();
 
-// One decoding table with room for codes of up to MaxBits bits.
-template <int MaxBits>
+// The low `length` bits of `code` in reverse order (length at most 16).
+constexpr std::uint32_t ReverseCode(std::uint32_t code, int length) {
+    return ((std::uint32_t{kReversedBytes[code & 0xFFu]} << 8) |
+            kReversedBytes[(code >> 8) & 0xFFu]) >>
+           (16 - length);
+}
+
+// One decoding table, TableBits wide, for codes of up to MaxBits bits.
+template <int MaxBits, int TableBits = MaxBits>
 struct THuffmanTree {
+    static_assert(TableBits >= 1 && TableBits <= 16);
     static constexpr int kMaxLength = MaxBits;
-    int longest = 0;    // L, the longest code present
-    int tableBits = 0;  // T, the table's width: L unless the build capped it
-    std::uint32_t slowDecodes = 0;
-    // The canonical code, kept for decoding codes longer than the table and for widening it.
+    static constexpr int kTableBits = TableBits;
+    static constexpr std::uint32_t kMask = (1u << TableBits) - 1u;
+    int longest = 0;  // L, the longest code present
+    // The canonical code, kept for decoding codes longer than the table.
     static constexpr std::size_t kCounts = std::bit_ceil(std::size_t{MaxBits + 1});
     std::array<std::uint16_t, kCounts> count{};
     std::array<std::uint16_t, MaxBits + 1> firstCode{};   // first code of each length
     std::array<std::uint16_t, MaxBits + 1> firstIndex{};  // its entry's place in `sorted`
     // Written before they are read: left uninitialised, so that making a tree costs nothing.
     std::array<std::uint32_t, kLiteralLengthSymbols> sorted;  // entries by code length, then symbol
-    std::array<std::uint32_t, (1u << MaxBits)> table;
+    std::array<std::uint32_t, (1u << TableBits)> table;
 
-    constexpr std::uint32_t Mask() const { return (1u << tableBits) - 1u; }
-
-    // Builds the canonical code of RFC 1951 from code lengths (one per symbol, 0 for unused),
-    // with a table at most maxTableBits wide. False, with the tree unusable, when the lengths do
-    // not form an acceptable code set.
-    constexpr bool Build(std::span<const std::uint8_t> lengths, CodeKind kind,
-                         int maxTableBits = MaxBits) {
+    // Builds the canonical code of RFC 1951 from code lengths (one per symbol, 0 for unused).
+    // False, with the tree unusable, when the lengths do not form an acceptable code set.
+    constexpr bool Build(std::span<const std::uint8_t> lengths, CodeKind kind) {
         const std::span<const std::uint32_t> symbolEntries = SymbolEntries(kind);
-        const std::size_t size = lengths.size();
-        if (size > symbolEntries.size()) return false;
+        if (lengths.size() > symbolEntries.size()) return false;
         // Lengths are checked once, by their maximum; until then a count is indexed by the
         // length's low bits, which stay inside the (power-of-two sized) counts.
         count = {};
@@ -190,38 +195,23 @@ struct THuffmanTree {
             const std::uint32_t len = lengths[symbol];
             sorted[next[len]++] = symbolEntries[symbol] + len * 0x101u;
         });
-
-        slowDecodes = 0;
-        tableBits = 0;
-        table[0] = kNoCodeEntry;
-        FillTo(std::min(longest, std::max(maxTableBits, 1)));
+        Fill();
         return true;
     }
 
-    // The entry of the code at the start of `bits` (least significant first), found by walking
-    // the canonical code one bit at a time; kNoCodeEntry when no code starts there.
+    // The entry of the code at the start of `bits` (least significant first), for a position
+    // whose table entry holds no code: a code longer than the table is found by walking the
+    // canonical code past the table's width; kNoCodeEntry when no code starts there.
     constexpr std::uint32_t DecodeSlowly(std::uint64_t bits) const {
-        std::uint32_t code = 0;
-        for (int len = 1; len <= longest; ++len) {
-            code |= static_cast<std::uint32_t>(bits & 1u);
+        std::uint32_t code = ReverseCode(static_cast<std::uint32_t>(bits & kMask), TableBits);
+        bits >>= TableBits;
+        for (int len = TableBits + 1; len <= longest; ++len) {
+            code = code << 1 | static_cast<std::uint32_t>(bits & 1u);
             bits >>= 1;
             const std::uint32_t offset = code - firstCode[len];  // wraps when code is smaller
             if (offset < count[len]) return sorted[firstIndex[len] + offset];
-            code <<= 1;
         }
         return kNoCodeEntry;
-    }
-
-    // Called for each code the decoder had to decode slowly. Returns true when the table has
-    // just been widened to the longest code, so the caller must take its mask again.
-    constexpr bool NoteSlowDecode() {
-        if (tableBits == longest) return false;
-        // Widen after 2^(L-7) slow decodes (256 for 15 bits): each took a few dozen
-        // instructions and more input bits than the table is wide, so the fill costs at most
-        // 128 entries per such code, a bounded multiple of the input the block has consumed.
-        if (++slowDecodes < (longest > 7 ? 1u << (longest - 7) : 1u)) return false;
-        FillTo(longest);
-        return true;
     }
 
 private:
@@ -244,42 +234,42 @@ private:
         for (; i < size; ++i) visit(i);
     }
 
-    // Widens the table from tableBits to `bits`: each step doubles it, so that every shorter
+    // Fills the table one bit of width at a time: each step doubles it, so that every shorter
     // code repeats at each position whose low bits match it, then adds the codes of the new
     // length at their bit-reversed positions.
-    constexpr void FillTo(int bits) {
-        if (tableBits == 0 && bits >= 1) {
-            table[1] = kNoCodeEntry;
-            PlaceCodes(1);
-            tableBits = 1;
-        }
-        for (int len = tableBits + 1; len <= bits; ++len) {
+    constexpr void Fill() {
+        table[0] = kNoCodeEntry;
+        table[1] = kNoCodeEntry;
+        PlaceCodes(1);
+        for (int len = 2; len <= TableBits; ++len) {
             std::copy_n(table.begin(), 1u << (len - 1), table.begin() + (1u << (len - 1)));
             PlaceCodes(len);
         }
-        tableBits = std::max(tableBits, bits);
     }
 
     constexpr void PlaceCodes(int len) {
+        if (len > MaxBits) return;
         const std::uint32_t first = firstCode[len];
         const std::uint32_t* const entries = sorted.data() + firstIndex[len];
-        for (std::uint32_t n = 0; n < count[len]; ++n) {
-            const std::uint32_t code = first + n;
-            const std::uint32_t reversed =
-                ((kReversedBytes[code & 0xFFu] << 8) | kReversedBytes[code >> 8]) >> (16 - len);
-            table[reversed] = entries[n];
-        }
+        for (std::uint32_t n = 0; n < count[len]; ++n)
+            table[ReverseCode(first + n, len)] = entries[n];
     }
 };
 
-using LiteralLengthTree = THuffmanTree<kMaxCodeBits>;
-using DistanceTree = THuffmanTree<kMaxCodeBits>;
+// Table widths: 11 bits hold every literal/length code of most blocks (8 KB of entries); the
+// 30 distance codes are fewer and shorter.
+inline constexpr int kLiteralLengthTableBits = 11;
+inline constexpr int kDistanceTableBits = 10;
+
+using LiteralLengthTree = THuffmanTree<kMaxCodeBits, kLiteralLengthTableBits>;
+using DistanceTree = THuffmanTree<kMaxCodeBits, kDistanceTableBits>;
 using CodeLengthTree = THuffmanTree<kMaxCodeLengthCodeBits>;
 
-// The two fixed trees of block type 1, built at compile time: 9 and 5 bits long.
+// The two fixed trees of block type 1, built at compile time (codes of 9 and 5 bits) as tables
+// of the same types as a dynamic block's, so that one decoding loop serves both.
 struct FixedTrees {
-    THuffmanTree<9> literalLength;
-    THuffmanTree<5> distance;
+    LiteralLengthTree literalLength;
+    DistanceTree distance;
 };
 const FixedTrees& GetFixedTrees();
 

@@ -13,14 +13,17 @@
 // has kCopySlack bytes of room past any match, so matches are copied 8 or 16 bytes at a time.
 //
 // Huffman blocks run in two loops. The fast loop keeps all of this state in locals and runs
-// while at least kInputSlack bytes of input and kMaxSymbolWrite bytes of output room are left,
-// so it checks nothing else. Each pass refills once and then finishes up to three literals or
-// one match, each symbol with one table lookup (HuffmanTree.h gives the entries' layout: a
-// length's or a distance's entry carries its base and its extra-bit count, so one shift drops
-// code and extra bits together), and looks up the next pass's first entry before it copies. In
-// the loop the bit count is kept in the low byte of a 32-bit local: an entry's own low byte is
-// the number of bits it takes, so subtracting the whole entry is exact there. The careful loop
-// decodes one symbol at a time with bounded refills near the end of the input.
+// while enough input and output room are left that it checks nothing else. A pass starts with
+// a full bit buffer and its first entry looked up, and finishes three literals, or up to two
+// literals and a match, each symbol with one table lookup (HuffmanTree.h gives the entries'
+// layout: a length's or a distance's entry carries its base and its extra-bit count, so one
+// shift drops code and extra bits together). An entry's bits are dropped as soon as it is
+// loaded, before it is even known to be a literal, which keeps the lookups one shift apart; the
+// rare entry that holds no code puts its bits back. The next pass's first entry is looked up
+// before the match is copied. In the loop the bit count is kept in the low byte of a 32-bit
+// local: an entry's own low byte is the number of bits it takes, so subtracting the whole entry
+// is exact there. The careful loop decodes one symbol at a time with bounded refills near the
+// end of the input.
 //
 // Nothing is cleared that is written before it is read: the buffers, the window and the tables
 // of dynamic blocks (allocated at the first such block) start uninitialised.
@@ -44,15 +47,18 @@ constexpr std::size_t kHistory = std::size_t{32} * 1024;
 // A match is copied in steps of 8 or 16 bytes, the first 40 or 48 bytes whatever its length,
 // so the copy may write up to 45 bytes past the match's end.
 constexpr std::size_t kCopySlack = 48;
-// One pass of the fast loop writes up to three literals or one match.
-constexpr std::size_t kMaxSymbolWrite = kMaxMatch + kCopySlack;
+// One pass of the fast loop writes three literals, or up to two and a match.
+constexpr std::size_t kMaxPassWrite = 2 + kMaxMatch;
+constexpr std::size_t kMaxSymbolWrite = kMaxPassWrite + kCopySlack;
 // At or past this position the window is flushed before the next symbol, which then fits.
 constexpr std::size_t kFlushMark = kWindowSize - kMaxSymbolWrite;
 static_assert(kFlushMark > kHistory);
-// One pass of the fast loop refills once, reading eight bytes at most seven bytes on. Entering
-// it takes seven more: the first pass's refill follows the one that made its first lookup.
+// A refill reads eight bytes and moves on by at most seven; a pass refills at most twice.
 constexpr std::size_t kInputSlack = 8;
-constexpr std::size_t kFastLoopInput = kInputSlack + 7;
+constexpr std::size_t kRefillStep = 7;
+constexpr std::size_t kMaxPassInput = 2 * kRefillStep;
+// Entering the fast loop refills once, and its first pass must still fit.
+constexpr std::size_t kFastLoopInput = kInputSlack + kRefillStep + kMaxPassInput;
 // What the careful loop makes sure of before a symbol: a length's code and extra bits and a
 // distance's take up to 48.
 constexpr unsigned kMaxMatchBits = 15 + 5 + 15 + 13;
@@ -67,11 +73,6 @@ constexpr unsigned kMaxMatchBits = 15 + 5 + 15 + 13;
 #else
 #define ZELKOVA_INFLATE_BMI2 0
 #endif
-
-// Tables of dynamic blocks start at most this wide; longer codes are decoded slowly until they
-// have paid for widening. A tiny block then fills 2 x 2,048 entries, not up to 2 x 32,768, and
-// the near-uniform literal codes of noisy pictures (up to 11 bits) still decode in one lookup.
-constexpr int kDynamicTableBits = 11;
 
 // Padding bytes the bit buffer can hold without one of them having been consumed.
 constexpr unsigned kMaxPadBytes = sizeof(std::uint64_t);
@@ -286,27 +287,21 @@ private:
     // Blocks.
     InflateStatus StoredBlock();
     InflateStatus ReadDynamicTrees(DynamicTrees& trees);
-    template <class LiteralTree, class DistanceTreeT>
-    InflateStatus HuffmanBlock(LiteralTree& literal, DistanceTreeT& distance);
-    template <class LiteralTree, class DistanceTreeT>
-    InflateStatus FastLoop(LiteralTree& literal, DistanceTreeT& distance);
-    template <class LiteralTree, class DistanceTreeT>
-    [[gnu::always_inline]] inline InflateStatus FastLoopBody(LiteralTree& literal,
-                                                             DistanceTreeT& distance);
-    template <class LiteralTree, class DistanceTreeT>
-    [[gnu::noinline]] InflateStatus FastLoopPortable(LiteralTree& literal,
-                                                     DistanceTreeT& distance) {
+    InflateStatus HuffmanBlock(const LiteralLengthTree& literal, const DistanceTree& distance);
+    InflateStatus FastLoop(const LiteralLengthTree& literal, const DistanceTree& distance);
+    [[gnu::always_inline]] inline InflateStatus FastLoopBody(const LiteralLengthTree& literal,
+                                                             const DistanceTree& distance);
+    [[gnu::noinline]] InflateStatus FastLoopPortable(const LiteralLengthTree& literal,
+                                                     const DistanceTree& distance) {
         return FastLoopBody(literal, distance);
     }
 #if ZELKOVA_INFLATE_BMI2
-    template <class LiteralTree, class DistanceTreeT>
-    [[gnu::noinline, gnu::target("bmi,bmi2")]] InflateStatus FastLoopBmi2(LiteralTree& literal,
-                                                                          DistanceTreeT& distance) {
+    [[gnu::noinline, gnu::target("bmi,bmi2")]] InflateStatus FastLoopBmi2(
+        const LiteralLengthTree& literal, const DistanceTree& distance) {
         return FastLoopBody(literal, distance);
     }
 #endif
-    template <class LiteralTree, class DistanceTreeT>
-    InflateStatus CarefulSymbol(LiteralTree& literal, DistanceTreeT& distance);
+    InflateStatus CarefulSymbol(const LiteralLengthTree& literal, const DistanceTree& distance);
 
     // Not yet decided: the block goes on.
     static constexpr InflateStatus kGoOn = static_cast<InflateStatus>(0xFF);
@@ -456,7 +451,7 @@ InflateStatus Inflater::ReadDynamicTrees(DynamicTrees& trees) {
     if (!codeLength.Build(codeLengthLengths, CodeKind::CodeLengths))
         return InflateStatus::Malformed;
     const std::uint32_t* const codeLengthEntries = codeLength.table.data();
-    const std::uint32_t codeLengthMask = codeLength.Mask();
+    constexpr std::uint32_t codeLengthMask = CodeLengthTree::kMask;
 
     // Written before they are read, up to `total`; runs are written eight bytes at a time, up
     // to seven past their end.
@@ -503,27 +498,19 @@ InflateStatus Inflater::ReadDynamicTrees(DynamicTrees& trees) {
     // Without an end-of-block code no block could ever end.
     if (lengths[256] == 0) return InflateStatus::Malformed;
     const std::span<const std::uint8_t> all(lengths.data(), total);
-    if (!trees.literalLength.Build(all.first(literalCount), CodeKind::LiteralLength,
-                                   kDynamicTableBits) ||
-        !trees.distance.Build(all.subspan(literalCount), CodeKind::Distance, kDynamicTableBits))
+    if (!trees.literalLength.Build(all.first(literalCount), CodeKind::LiteralLength) ||
+        !trees.distance.Build(all.subspan(literalCount), CodeKind::Distance))
         return InflateStatus::Malformed;
     return InflateStatus::Done;
 }
 
-// The entry for a table position that holds no code: a code longer than the table, resolved
-// slowly (widening the table once that has cost enough), or kNoCodeEntry for no code at all.
+// The entry of a code longer than the table, or kNoCodeEntry where no code starts at all.
 template <class Tree>
-[[gnu::noinline, gnu::cold]] std::uint32_t ResolveLongCode(Tree& tree, std::uint64_t bits,
-                                                           std::uint32_t& mask) {
-    const std::uint32_t entry = tree.DecodeSlowly(bits);
-    if constexpr (!std::is_const_v<Tree>) {
-        if (entry != kNoCodeEntry && tree.NoteSlowDecode()) mask = tree.Mask();
-    }
-    return entry;
+[[gnu::noinline, gnu::cold]] std::uint32_t ResolveLongCode(const Tree& tree, std::uint64_t bits) {
+    return tree.DecodeSlowly(bits);
 }
 
-template <class LiteralTree, class DistanceTreeT>
-InflateStatus Inflater::FastLoop(LiteralTree& literal, DistanceTreeT& distance) {
+InflateStatus Inflater::FastLoop(const LiteralLengthTree& literal, const DistanceTree& distance) {
 #if ZELKOVA_INFLATE_BMI2
     static const bool hasBmi2 = __builtin_cpu_supports("bmi2");
     if (hasBmi2 && loop_ == InflateLoop::Best) return FastLoopBmi2(literal, distance);
@@ -531,32 +518,34 @@ InflateStatus Inflater::FastLoop(LiteralTree& literal, DistanceTreeT& distance) 
     return FastLoopPortable(literal, distance);
 }
 
-template <class LiteralTree, class DistanceTreeT>
-InflateStatus Inflater::FastLoopBody(LiteralTree& literal, DistanceTreeT& distance) {
+InflateStatus Inflater::FastLoopBody(const LiteralLengthTree& literal,
+                                     const DistanceTree& distance) {
+    constexpr std::uint32_t kLiteralMask = LiteralLengthTree::kMask;
+    constexpr std::uint32_t kDistanceMask = DistanceTree::kMask;
+    // A distance takes up to 15 + 13 bits, and the lookup after it the table's width.
+    constexpr std::uint32_t kDistanceAndLookupBits = kMaxCodeBits + 13 + kLiteralLengthTableBits;
     const std::uint32_t* const literalEntries = literal.table.data();
-    std::uint32_t literalMask = literal.Mask();
     const std::uint32_t* const distanceEntries = distance.table.data();
-    std::uint32_t distanceMask = distance.Mask();
     std::uint8_t* const out = out_;
     const std::size_t outStop = outStop_;
     std::size_t pos = outPos_;
     const std::uint8_t* in = in_;
-    const std::uint8_t* const inStop = inEnd_ - kInputSlack;
+    // Where a pass may start: both its refills then read inside the input.
+    const std::uint8_t* const inStop = inEnd_ - kInputSlack - kRefillStep;
     std::uint64_t bits = bits_;
     // Only the low byte counts: subtracting whole entries leaves their upper bits above it.
     std::uint32_t bitCount = bitCount_;
+    std::uint64_t saved = 0;  // the bit buffer before the last entry's bits were dropped
 
     const auto refill = [&] {
         bits |= LoadLittleEndian64(in) << (bitCount & 63);
-        in += 7 - ((bitCount >> 3) & 7);
+        in += kRefillStep - ((bitCount >> 3) & 7);
         bitCount |= 56;
     };
-    // Drops the entry's code and extra bits; returns the extra bits' value.
     const auto consume = [&](std::uint32_t entry) {
-        const std::uint64_t saved = bits;
+        saved = bits;
         bits >>= entry & 63;
         bitCount -= entry;
-        return ExtraBitsValue(saved, entry);
     };
     const auto literalByte = [](std::uint32_t entry) {
         return static_cast<std::uint8_t>(entry >> 16);
@@ -564,90 +553,90 @@ InflateStatus Inflater::FastLoopBody(LiteralTree& literal, DistanceTreeT& distan
 
     InflateStatus status = kGoOn;
     if (pos >= outStop || inEnd_ - in < static_cast<std::ptrdiff_t>(kFastLoopInput)) return status;
-    // Each pass starts with the entry of its first code already looked up, which needs no more
-    // than the 15 bits every path leaves behind: the lookup overlaps the refill.
     refill();
-    std::uint32_t entry = literalEntries[bits & literalMask];
+    std::uint32_t entry = literalEntries[bits & kLiteralMask];
     // One pass: false when the block ends here or the stream is malformed (status says which).
     const auto pass = [&]() __attribute__((always_inline)) {
-        // All 64 bits are input now: three literals of up to 15 bits and the lookup of a
-        // fourth code, or a length, a distance and the next lookup (20 + 28 + 15).
-        refill();
+        // At least 56 bits are buffered: three literal codes of the table's width and the next
+        // lookup, or two and a length of up to 15 + 5 bits.
+        consume(entry);
         if (IsLiteral(entry)) {
-            bits >>= entry & 63;
-            bitCount -= entry;
             out[pos++] = literalByte(entry);
-            entry = literalEntries[bits & literalMask];
+            entry = literalEntries[bits & kLiteralMask];
+            consume(entry);
             if (IsLiteral(entry)) {
-                bits >>= entry & 63;
-                bitCount -= entry;
                 out[pos++] = literalByte(entry);
-                entry = literalEntries[bits & literalMask];
+                entry = literalEntries[bits & kLiteralMask];
+                consume(entry);
                 if (IsLiteral(entry)) {
-                    bits >>= entry & 63;
-                    bitCount -= entry;
                     out[pos++] = literalByte(entry);
-                    entry = literalEntries[bits & literalMask];
+                    entry = literalEntries[bits & kLiteralMask];
+                    refill();
+                    return true;
                 }
             }
-            return true;
         }
-        if (IsExceptional(entry)) {
+        if (IsExceptional(entry)) [[unlikely]] {
+            // Not a code of the table's width: put its bits back and look further.
+            bits = saved;
+            bitCount += entry;
             if (EntryCodeLength(entry) == 0) {
-                entry = ResolveLongCode(literal, bits, literalMask);
+                entry = ResolveLongCode(literal, bits);
                 if (entry == kNoCodeEntry) {
                     status = InflateStatus::Malformed;
                     return false;
                 }
-                if (IsLiteral(entry)) {
-                    bits >>= entry & 63;
-                    bitCount -= entry;
-                    out[pos++] = literalByte(entry);
-                    entry = literalEntries[bits & literalMask];
-                    return true;
-                }
             }
+            consume(entry);
             if (IsExceptional(entry)) {
                 // The end of the block, or 286 and 287, which take part in no code.
-                consume(entry);
                 status = IsEndOfBlock(entry) ? InflateStatus::Done : InflateStatus::Malformed;
                 return false;
             }
+            if (IsLiteral(entry)) {
+                out[pos++] = literalByte(entry);
+                entry = literalEntries[bits & kLiteralMask];
+                refill();
+                return true;
+            }
         }
-        const std::size_t length = EntryValue(entry) + consume(entry);
-        std::uint32_t distanceEntry = distanceEntries[bits & distanceMask];
-        if (IsExceptional(distanceEntry)) {
-            // No code here, or distances 30 and 31, which take part in no code.
+        const std::size_t length = EntryValue(entry) + ExtraBitsValue(saved, entry);
+        if ((bitCount & 0xFF) < kDistanceAndLookupBits) refill();
+        std::uint32_t distanceEntry = distanceEntries[bits & kDistanceMask];
+        if (IsExceptional(distanceEntry)) [[unlikely]] {
+            // A code longer than the table, or distances 30 and 31, which take part in no code.
             if (EntryCodeLength(distanceEntry) == 0)
-                distanceEntry = ResolveLongCode(distance, bits, distanceMask);
+                distanceEntry = ResolveLongCode(distance, bits);
             if (IsExceptional(distanceEntry)) {
                 status = InflateStatus::Malformed;
                 return false;
             }
         }
-        const std::size_t dist = EntryValue(distanceEntry) + consume(distanceEntry);
-        entry = literalEntries[bits & literalMask];
+        consume(distanceEntry);
+        const std::size_t dist = EntryValue(distanceEntry) + ExtraBitsValue(saved, distanceEntry);
+        entry = literalEntries[bits & kLiteralMask];
         // Nothing before the first byte written may be referred to.
         if (dist > pos) {
             status = InflateStatus::Malformed;
             return false;
         }
+        refill();
         CopyMatch(out + pos, dist, length);
         pos += length;
         return true;
     };
-    // A pass reads at most seven bytes on and writes at most kMaxMatch: the passes that are
-    // sure to start within both bounds run without checking them. Near the end of the output,
-    // where that count would be small, each pass checks the bounds instead.
+    // The passes that are sure to start within both bounds run without checking them. Near the
+    // end of the output, where that count would be small, each pass checks the bounds instead.
     do {
         const std::size_t room = outStop - 1 - pos;
-        if (room < 8 * kMaxMatch) {
+        if (room < 8 * kMaxPassWrite) {
             while (pass() && pos < outStop && in <= inStop) {
             }
             break;
         }
         std::size_t passes =
-            std::min(static_cast<std::size_t>(inStop - in) / 7, room / kMaxMatch) + 1;
+            std::min(static_cast<std::size_t>(inStop - in) / kMaxPassInput, room / kMaxPassWrite) +
+            1;
         while (pass() && --passes != 0) {
         }
     } while (status == kGoOn && pos < outStop && in <= inStop);
@@ -658,13 +647,11 @@ InflateStatus Inflater::FastLoopBody(LiteralTree& literal, DistanceTreeT& distan
     return status;
 }
 
-template <class LiteralTree, class DistanceTreeT>
-InflateStatus Inflater::CarefulSymbol(LiteralTree& literal, DistanceTreeT& distance) {
-    std::uint32_t literalMask = literal.Mask();
-    std::uint32_t distanceMask = distance.Mask();
+InflateStatus Inflater::CarefulSymbol(const LiteralLengthTree& literal,
+                                      const DistanceTree& distance) {
     if (bitCount_ < kMaxMatchBits && !Refill()) return InflateStatus::Malformed;
-    std::uint32_t entry = literal.table[bits_ & literalMask];
-    if (EntryCodeLength(entry) == 0) entry = ResolveLongCode(literal, bits_, literalMask);
+    std::uint32_t entry = literal.table[bits_ & LiteralLengthTree::kMask];
+    if (EntryCodeLength(entry) == 0) entry = ResolveLongCode(literal, bits_);
     if (entry == kNoCodeEntry) return InflateStatus::Malformed;
     const std::uint32_t lengthExtra = TakeEntry(entry);
     // A code that reaches into the padding past the input is not part of the stream.
@@ -677,9 +664,8 @@ InflateStatus Inflater::CarefulSymbol(LiteralTree& literal, DistanceTreeT& dista
         return IsEndOfBlock(entry) ? InflateStatus::Done : InflateStatus::Malformed;
 
     const std::size_t length = EntryValue(entry) + lengthExtra;
-    std::uint32_t distanceEntry = distance.table[bits_ & distanceMask];
-    if (EntryCodeLength(distanceEntry) == 0)
-        distanceEntry = ResolveLongCode(distance, bits_, distanceMask);
+    std::uint32_t distanceEntry = distance.table[bits_ & DistanceTree::kMask];
+    if (EntryCodeLength(distanceEntry) == 0) distanceEntry = ResolveLongCode(distance, bits_);
     if (IsExceptional(distanceEntry)) return InflateStatus::Malformed;
     const std::size_t dist = EntryValue(distanceEntry) + TakeEntry(distanceEntry);
     if (ConsumedPadding() || dist > outPos_) return InflateStatus::Malformed;
@@ -688,8 +674,8 @@ InflateStatus Inflater::CarefulSymbol(LiteralTree& literal, DistanceTreeT& dista
     return kGoOn;
 }
 
-template <class LiteralTree, class DistanceTreeT>
-InflateStatus Inflater::HuffmanBlock(LiteralTree& literal, DistanceTreeT& distance) {
+InflateStatus Inflater::HuffmanBlock(const LiteralLengthTree& literal,
+                                     const DistanceTree& distance) {
     for (;;) {
         if (outPos_ >= outStop_) {
             if (const InflateStatus s = MakeRoom(); s != InflateStatus::Done) return s;
