@@ -265,12 +265,14 @@ using LiteralLengthTree = THuffmanTree<kMaxCodeBits, kLiteralLengthTableBits>;
 using DistanceTree = THuffmanTree<kMaxCodeBits, kDistanceTableBits>;
 using CodeLengthTree = THuffmanTree<kMaxCodeLengthCodeBits>;
 
-// The two fixed trees of block type 1, built at compile time (codes of 9 and 5 bits) as tables
-// of the same types as a dynamic block's, so that one decoding loop serves both.
-struct FixedTrees {
+// The two trees a Huffman block is decoded with. Fixed and dynamic blocks use the same types,
+// so one decoding loop serves both and finds both tables from one address.
+struct BlockTrees {
     LiteralLengthTree literalLength;
     DistanceTree distance;
 };
-const FixedTrees& GetFixedTrees();
+
+// The fixed trees of block type 1 (codes of 9 and 5 bits), built at compile time.
+const BlockTrees& GetFixedTrees();
 
 }  // namespace zelkova

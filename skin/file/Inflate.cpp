@@ -196,10 +196,10 @@ inline void CopyMatch(std::uint8_t* out, std::size_t distance, std::size_t lengt
     }
 }
 
-// Per-call decoding tables: about 256 KB, so they live on the heap.
+// The tables of dynamic blocks, made at the first one and rebuilt for each: about 16 KB, on
+// the heap.
 struct DynamicTrees {
-    LiteralLengthTree literalLength;
-    DistanceTree distance;
+    BlockTrees block;
     CodeLengthTree codeLength;
 };
 
@@ -287,21 +287,18 @@ private:
     // Blocks.
     InflateStatus StoredBlock();
     InflateStatus ReadDynamicTrees(DynamicTrees& trees);
-    InflateStatus HuffmanBlock(const LiteralLengthTree& literal, const DistanceTree& distance);
-    InflateStatus FastLoop(const LiteralLengthTree& literal, const DistanceTree& distance);
-    [[gnu::always_inline]] inline InflateStatus FastLoopBody(const LiteralLengthTree& literal,
-                                                             const DistanceTree& distance);
-    [[gnu::noinline]] InflateStatus FastLoopPortable(const LiteralLengthTree& literal,
-                                                     const DistanceTree& distance) {
-        return FastLoopBody(literal, distance);
+    InflateStatus HuffmanBlock(const BlockTrees& trees);
+    InflateStatus FastLoop(const BlockTrees& trees);
+    [[gnu::always_inline]] inline InflateStatus FastLoopBody(const BlockTrees& trees);
+    [[gnu::noinline]] InflateStatus FastLoopPortable(const BlockTrees& trees) {
+        return FastLoopBody(trees);
     }
 #if ZELKOVA_INFLATE_BMI2
-    [[gnu::noinline, gnu::target("bmi,bmi2")]] InflateStatus FastLoopBmi2(
-        const LiteralLengthTree& literal, const DistanceTree& distance) {
-        return FastLoopBody(literal, distance);
+    [[gnu::noinline, gnu::target("bmi,bmi2")]] InflateStatus FastLoopBmi2(const BlockTrees& trees) {
+        return FastLoopBody(trees);
     }
 #endif
-    InflateStatus CarefulSymbol(const LiteralLengthTree& literal, const DistanceTree& distance);
+    InflateStatus CarefulSymbol(const BlockTrees& trees);
 
     // Not yet decided: the block goes on.
     static constexpr InflateStatus kGoOn = static_cast<InflateStatus>(0xFF);
@@ -498,8 +495,8 @@ InflateStatus Inflater::ReadDynamicTrees(DynamicTrees& trees) {
     // Without an end-of-block code no block could ever end.
     if (lengths[256] == 0) return InflateStatus::Malformed;
     const std::span<const std::uint8_t> all(lengths.data(), total);
-    if (!trees.literalLength.Build(all.first(literalCount), CodeKind::LiteralLength) ||
-        !trees.distance.Build(all.subspan(literalCount), CodeKind::Distance))
+    if (!trees.block.literalLength.Build(all.first(literalCount), CodeKind::LiteralLength) ||
+        !trees.block.distance.Build(all.subspan(literalCount), CodeKind::Distance))
         return InflateStatus::Malformed;
     return InflateStatus::Done;
 }
@@ -510,16 +507,17 @@ template <class Tree>
     return tree.DecodeSlowly(bits);
 }
 
-InflateStatus Inflater::FastLoop(const LiteralLengthTree& literal, const DistanceTree& distance) {
+InflateStatus Inflater::FastLoop(const BlockTrees& trees) {
 #if ZELKOVA_INFLATE_BMI2
     static const bool hasBmi2 = __builtin_cpu_supports("bmi2");
-    if (hasBmi2 && loop_ == InflateLoop::Best) return FastLoopBmi2(literal, distance);
+    if (hasBmi2 && loop_ == InflateLoop::Best) return FastLoopBmi2(trees);
 #endif
-    return FastLoopPortable(literal, distance);
+    return FastLoopPortable(trees);
 }
 
-InflateStatus Inflater::FastLoopBody(const LiteralLengthTree& literal,
-                                     const DistanceTree& distance) {
+InflateStatus Inflater::FastLoopBody(const BlockTrees& trees) {
+    const LiteralLengthTree& literal = trees.literalLength;
+    const DistanceTree& distance = trees.distance;
     constexpr std::uint32_t kLiteralMask = LiteralLengthTree::kMask;
     constexpr std::uint32_t kDistanceMask = DistanceTree::kMask;
     // A distance takes up to 15 + 13 bits, and the lookup after it the table's width.
@@ -647,8 +645,9 @@ InflateStatus Inflater::FastLoopBody(const LiteralLengthTree& literal,
     return status;
 }
 
-InflateStatus Inflater::CarefulSymbol(const LiteralLengthTree& literal,
-                                      const DistanceTree& distance) {
+InflateStatus Inflater::CarefulSymbol(const BlockTrees& trees) {
+    const LiteralLengthTree& literal = trees.literalLength;
+    const DistanceTree& distance = trees.distance;
     if (bitCount_ < kMaxMatchBits && !Refill()) return InflateStatus::Malformed;
     std::uint32_t entry = literal.table[bits_ & LiteralLengthTree::kMask];
     if (EntryCodeLength(entry) == 0) entry = ResolveLongCode(literal, bits_);
@@ -674,34 +673,32 @@ InflateStatus Inflater::CarefulSymbol(const LiteralLengthTree& literal,
     return kGoOn;
 }
 
-InflateStatus Inflater::HuffmanBlock(const LiteralLengthTree& literal,
-                                     const DistanceTree& distance) {
+InflateStatus Inflater::HuffmanBlock(const BlockTrees& trees) {
     for (;;) {
         if (outPos_ >= outStop_) {
             if (const InflateStatus s = MakeRoom(); s != InflateStatus::Done) return s;
         }
         const InflateStatus status = inEnd_ - in_ >= static_cast<std::ptrdiff_t>(kFastLoopInput)
-                                         ? FastLoop(literal, distance)
-                                         : CarefulSymbol(literal, distance);
+                                         ? FastLoop(trees)
+                                         : CarefulSymbol(trees);
         if (status != kGoOn) return status;
     }
 }
 
 InflateStatus Inflater::Run() {
     std::unique_ptr<DynamicTrees> trees;
-    const FixedTrees& fixed = GetFixedTrees();
+    const BlockTrees& fixed = GetFixedTrees();
     for (;;) {
         if (!Need(3)) return InflateStatus::Malformed;
         const bool final = Take(1) != 0;
         InflateStatus status = InflateStatus::Done;
         switch (Take(2)) {
             case 0: status = StoredBlock(); break;
-            case 1: status = HuffmanBlock(fixed.literalLength, fixed.distance); break;
+            case 1: status = HuffmanBlock(fixed); break;
             case 2:
                 if (!trees) trees = std::make_unique_for_overwrite<DynamicTrees>();
                 status = ReadDynamicTrees(*trees);
-                if (status == InflateStatus::Done)
-                    status = HuffmanBlock(trees->literalLength, trees->distance);
+                if (status == InflateStatus::Done) status = HuffmanBlock(trees->block);
                 break;
             default:
                 status = InflateStatus::Malformed;  // block type 3 is reserved

@@ -67,7 +67,7 @@ TEST(HuffmanTree, CompleteCodeRepeatsShortCodesAcrossTheTable) {
 }
 
 TEST(HuffmanTree, LengthAndDistanceEntriesCarryTheirExtraBits) {
-    const FixedTrees& fixed = GetFixedTrees();
+    const BlockTrees& fixed = GetFixedTrees();
     EXPECT_EQ(fixed.literalLength.longest, 9);
     EXPECT_EQ(fixed.distance.longest, 5);
     // Fixed code of symbol 265 (length 11-12, one extra bit) is 0001001, seven bits.
