@@ -520,8 +520,13 @@ InflateStatus Inflater::FastLoopBody(const BlockTrees& trees) {
     const DistanceTree& distance = trees.distance;
     constexpr std::uint32_t kLiteralMask = LiteralLengthTree::kMask;
     constexpr std::uint32_t kDistanceMask = DistanceTree::kMask;
-    // A distance takes up to 15 + 13 bits, and the lookup after it the table's width.
-    constexpr std::uint32_t kDistanceAndLookupBits = kMaxCodeBits + 13 + kLiteralLengthTableBits;
+    // A distance takes up to 13 extra bits after its code, and the lookup after it the
+    // literal table's width; a code of the table's width is the usual case, one up to 15 bits
+    // long the rare one.
+    constexpr std::uint32_t kDistanceAndLookupBits =
+        kDistanceTableBits + 13 + kLiteralLengthTableBits;
+    constexpr std::uint32_t kLongDistanceAndLookupBits =
+        kMaxCodeBits + 13 + kLiteralLengthTableBits;
     const std::uint32_t* const literalEntries = literal.table.data();
     const std::uint32_t* const distanceEntries = distance.table.data();
     std::uint8_t* const out = out_;
@@ -599,16 +604,19 @@ InflateStatus Inflater::FastLoopBody(const BlockTrees& trees) {
             }
         }
         const std::size_t length = EntryValue(entry) + ExtraBitsValue(saved, entry);
-        if ((bitCount & 0xFF) < kDistanceAndLookupBits) refill();
+        // The distance's entry is looked up first: a refill leaves the bits it needs alone.
         std::uint32_t distanceEntry = distanceEntries[bits & kDistanceMask];
         if (IsExceptional(distanceEntry)) [[unlikely]] {
             // A code longer than the table, or distances 30 and 31, which take part in no code.
+            if ((bitCount & 0xFF) < kLongDistanceAndLookupBits) refill();
             if (EntryCodeLength(distanceEntry) == 0)
                 distanceEntry = ResolveLongCode(distance, bits);
             if (IsExceptional(distanceEntry)) {
                 status = InflateStatus::Malformed;
                 return false;
             }
+        } else if ((bitCount & 0xFF) < kDistanceAndLookupBits) {
+            refill();
         }
         consume(distanceEntry);
         const std::size_t dist = EntryValue(distanceEntry) + ExtraBitsValue(saved, distanceEntry);
