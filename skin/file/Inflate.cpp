@@ -44,9 +44,9 @@ constexpr std::size_t kInputBufferSize = std::size_t{16} * 1024;
 constexpr std::size_t kMaxMatch = 258;
 constexpr std::size_t kWindowSize = std::size_t{64} * 1024 + kMaxMatch;
 constexpr std::size_t kHistory = std::size_t{32} * 1024;
-// A match is copied in steps of 8 or 16 bytes, the first 40 or 48 bytes whatever its length,
-// so the copy may write up to 45 bytes past the match's end.
-constexpr std::size_t kCopySlack = 48;
+// A match is copied in steps of 8 or 16 bytes, the first 40 whatever its length, so the copy
+// may write up to 37 bytes past the match's end.
+constexpr std::size_t kCopySlack = 40;
 // One pass of the fast loop writes three literals, or up to two and a match.
 constexpr std::size_t kMaxPassWrite = 2 + kMaxMatch;
 constexpr std::size_t kMaxSymbolWrite = kMaxPassWrite + kCopySlack;
@@ -109,33 +109,14 @@ inline void CopyWord(std::uint8_t* to, const std::uint8_t* from) {
     std::memcpy(to, &word, sizeof word);
 }
 
-// Sixteen bytes at once: one vector register where the processor has them.
-inline void Copy16(std::uint8_t* to, const std::uint8_t* from) {
-    std::uint8_t block[16];
-    std::memcpy(block, from, sizeof block);
-    std::memcpy(to, block, sizeof block);
-}
-
 // Copies a match of `length` bytes from `distance` bytes back; writes up to kCopySlack - 3
 // bytes past the end. Each step reads only bytes written before it: a step of n bytes needs a
 // distance of at least n. The first steps cover most matches without a branch on the length.
+// Steps are words even where vectors would fit: a wider load that reaches into the bytes just
+// stored waits for them to be written, where a word often does not.
 inline void CopyMatch(std::uint8_t* out, std::size_t distance, std::size_t length) {
     const std::uint8_t* from = out - distance;
     std::uint8_t* const end = out + length;
-    if (distance >= 16) {
-        Copy16(out, from);
-        Copy16(out + 16, from + 16);
-        Copy16(out + 32, from + 32);
-        out += 48;
-        from += 48;
-        while (out < end) {
-            Copy16(out, from);
-            Copy16(out + 16, from + 16);
-            out += 32;
-            from += 32;
-        }
-        return;
-    }
     if (distance >= 8) {
         CopyWord(out, from);
         CopyWord(out + 8, from + 8);
