@@ -117,7 +117,7 @@ inline void CopyWord(std::uint8_t* to, const std::uint8_t* from) {
 inline void CopyMatch(std::uint8_t* out, std::size_t distance, std::size_t length) {
     const std::uint8_t* from = out - distance;
     std::uint8_t* const end = out + length;
-    if (distance >= 8) {
+    if (distance >= 8) [[likely]] {
         CopyWord(out, from);
         CopyWord(out + 8, from + 8);
         CopyWord(out + 16, from + 16);
