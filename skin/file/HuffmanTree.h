@@ -268,7 +268,7 @@ using DistanceTree = THuffmanTree<kMaxCodeBits, kDistanceTableBits>;
 using CodeLengthTree = THuffmanTree<kMaxCodeLengthCodeBits>;
 
 // The two trees a Huffman block is decoded with. Fixed and dynamic blocks use the same types,
-// so one decoding loop serves both and finds both tables from one address.
+// so one decoding loop serves both.
 struct BlockTrees {
     LiteralLengthTree literalLength;
     DistanceTree distance;

@@ -44,8 +44,8 @@ constexpr std::size_t kInputBufferSize = std::size_t{16} * 1024;
 constexpr std::size_t kMaxMatch = 258;
 constexpr std::size_t kWindowSize = std::size_t{64} * 1024 + kMaxMatch;
 constexpr std::size_t kHistory = std::size_t{32} * 1024;
-// A match is copied in steps of 8 or 16 bytes, the first 40 whatever its length, so the copy
-// may write up to 37 bytes past the match's end.
+// A match is copied in steps of 8 or 16 bytes, the first 40 bytes at once where the distance
+// allows it, so the copy may write up to 37 bytes past the match's end.
 constexpr std::size_t kCopySlack = 40;
 // One pass of the fast loop writes three literals, or up to two and a match.
 constexpr std::size_t kMaxPassWrite = 2 + kMaxMatch;

@@ -327,7 +327,7 @@ TEST(Inflate, DynamicCodeSetsFollowTheRfc) {
               InflateStatus::Malformed);
 }
 
-TEST(Inflate, LongCodesDecodeBeforeAndAfterTheTablesWiden) {
+TEST(Inflate, CodesLongerThanTheTablesDecodeAmongShortOnes) {
     // Distances 1 and 2 take 15 bits, distance codes 2-15 take 1-14.
     std::vector<std::uint8_t> distance(16);
     distance[0] = distance[1] = 15;
@@ -336,7 +336,7 @@ TEST(Inflate, LongCodesDecodeBeforeAndAfterTheTablesWiden) {
     const std::vector<std::uint32_t> codes = testing::CanonicalCodes(literal);
     const std::vector<std::uint32_t> distanceCodes = testing::CanonicalCodes(distance);
     std::string expected;
-    // Enough long codes to widen both tables part-way through the block.
+    // Long and short codes in turn, in a block long enough for the fast loop.
     const auto body = [&](BitWriter& bits) {
         for (int i = 0; i < 400; ++i) {
             bits.PutCode(codes['o'], 15);
@@ -356,6 +356,61 @@ TEST(Inflate, LongCodesDecodeBeforeAndAfterTheTablesWiden) {
     // Through the window, one byte at a time: every symbol takes the careful path.
     const std::vector<std::uint8_t> trickled = DecodeByteByByte(stream);
     EXPECT_EQ(Text(trickled), expected);
+}
+
+// Passes of the fast loop that take the most bits they can: none, one or two literals of the
+// table's width, then a match whose length code and distance code are each as long as they
+// come, with all their extra bits, or whose codes just fit the tables.
+TEST(Inflate, MatchesWithTheLongestCodesAfterLiteralsDecode) {
+    std::vector<std::uint8_t> literal(285, 0);
+    for (unsigned i = 0; i < 8; ++i) literal['a' + i] = static_cast<std::uint8_t>(i + 1);
+    literal[283] = 9;  // lengths 195-226, 5 extra bits
+    literal['x'] = literal['y'] = literal['j'] = 11;
+    literal['k'] = 12;
+    literal['l'] = 13;
+    literal['m'] = 14;
+    literal[284] = literal[256] = 15;  // lengths 227-257, 5 extra bits
+    std::vector<std::uint8_t> distance(30, 0);
+    for (unsigned code = 0; code < 7; ++code) distance[code] = static_cast<std::uint8_t>(code + 1);
+    distance[28] = 8;  // distances 16385-24576, 13 extra bits
+    for (unsigned code = 7; code < 13; ++code) distance[code] = static_cast<std::uint8_t>(code + 2);
+    distance[13] = distance[29] = 15;  // 29: distances 24577-32768, 13 extra bits
+    const std::vector<std::uint32_t> codes = testing::CanonicalCodes(literal);
+    const std::vector<std::uint32_t> distanceCodes = testing::CanonicalCodes(distance);
+
+    std::string expected;
+    const auto match = [&](BitWriter& bits, std::string_view literals, unsigned symbol,
+                           unsigned distanceSymbol) {
+        for (const char c : literals) bits.PutCode(codes[static_cast<std::uint8_t>(c)], 11);
+        expected += literals;
+        bits.PutCode(codes[symbol], literal[symbol]);
+        const unsigned lengthExtra = symbol == 283 ? 31 : 30;
+        bits.Put(lengthExtra, 5);
+        bits.PutCode(distanceCodes[distanceSymbol], distance[distanceSymbol]);
+        bits.Put(8191, 13);
+        const std::size_t length = (symbol == 283 ? 195 : 227) + lengthExtra;
+        const std::size_t back = (distanceSymbol == 28 ? 16385 : 24577) + 8191;
+        for (std::size_t i = 0; i < length; ++i) expected += expected[expected.size() - back];
+    };
+    const auto body = [&](BitWriter& bits) {
+        for (int i = 0; i < 33000; ++i) {
+            const char c = "abcdefgh"[i % 8];
+            bits.PutCode(codes[static_cast<std::uint8_t>(c)], literal[static_cast<std::uint8_t>(c)]);
+            expected += c;
+        }
+        for (int i = 0; i < 100; ++i) {
+            for (const std::string_view literals : {"xy", "x", ""}) {
+                match(bits, literals, 283, 28);
+                match(bits, literals, 284, 29);
+            }
+        }
+        bits.PutCode(codes[256], 15);
+    };
+    const std::vector<std::uint8_t> stream = DynamicBlock(literal, distance, body);
+    const Decoded d = Decode(stream);
+    EXPECT_EQ(d.status, InflateStatus::Done);
+    EXPECT_TRUE(d.text == expected) << "decoded " << d.text.size() << " of " << expected.size();
+    EXPECT_TRUE(Text(DecodeByteByByte(stream)) == expected);
 }
 
 TEST(Inflate, MalformedDynamicHeadersAreRefused) {
