@@ -33,7 +33,6 @@
 #include <bit>
 #include <cstring>
 #include <memory>
-#include <type_traits>
 
 #include "skin/file/HuffmanTree.h"
 
