@@ -209,6 +209,9 @@ protected:
 };
 
 TEST(MouseRouting, TheParentTracksWhichWindowlessControlIsUnderTheMouseAndClicksIt) {
+    // An earlier test program may have left the real pointer where this form opens, and its
+    // moves would reach the form beside the posted ones: park it in the screen's far corner.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     TestForm form;
     auto& label = Make<HoverLabel>(form);
     label.SetParent(&form);
