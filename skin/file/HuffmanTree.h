@@ -251,8 +251,11 @@ private:
         if (len > MaxBits) return;
         const std::uint32_t first = firstCode[len];
         const std::uint32_t* const entries = sorted.data() + firstIndex[len];
+        // len is at most TableBits, so the mask changes no position; it states the table's
+        // bound where the compiler sees it (which also keeps GCC from folding the function of
+        // one width into another's and then warning about that one's bound).
         for (std::uint32_t n = 0; n < count[len]; ++n)
-            table[ReverseCode(first + n, len)] = entries[n];
+            table[ReverseCode(first + n, len) & kMask] = entries[n];
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "skin/file/HuffmanTree.h"
@@ -132,12 +133,12 @@ TEST(HuffmanTree, NarrowTableDecodesLongerCodesSlowly) {
         ASSERT_EQ(entry, full.table[bits]) << bits;
     }
     // A table wider than the longest code repeats the codes across it.
-    THuffmanTree<15, 11> shallow;
-    ASSERT_TRUE(shallow.Build(SmallLiteralLengths(), CodeKind::LiteralLength));
-    THuffmanTree<15, 9> exact;
-    ASSERT_TRUE(exact.Build(SmallLiteralLengths(), CodeKind::LiteralLength));
+    const auto shallow = std::make_unique<THuffmanTree<15, 11>>();
+    ASSERT_TRUE(shallow->Build(SmallLiteralLengths(), CodeKind::LiteralLength));
+    const auto exact = std::make_unique<THuffmanTree<15, 9>>();
+    ASSERT_TRUE(exact->Build(SmallLiteralLengths(), CodeKind::LiteralLength));
     for (std::uint32_t bits = 0; bits < (1u << 11); ++bits)
-        ASSERT_EQ(shallow.table[bits], exact.table[bits & exact.kMask]) << bits;
+        ASSERT_EQ(shallow->table[bits], exact->table[bits & exact->kMask]) << bits;
 }
 
 TEST(Inflate, StoredFixedAndDynamicBlocksConcatenate) {
