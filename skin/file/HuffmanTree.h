@@ -138,9 +138,8 @@ constexpr std::uint32_t ReverseCode(std::uint32_t code, int length) {
 // One decoding table, TableBits wide, for codes of up to MaxBits bits.
 template <int MaxBits, int TableBits = MaxBits>
 struct THuffmanTree {
-    static_assert(TableBits >= 1 && TableBits <= 16);
+    static_assert(TableBits >= 1 && TableBits <= MaxBits);
     static constexpr int kMaxLength = MaxBits;
-    static constexpr int kTableBits = TableBits;
     static constexpr std::uint32_t kMask = (1u << TableBits) - 1u;
     int longest = 0;  // L, the longest code present
     // The canonical code, kept for decoding codes longer than the table.
@@ -248,7 +247,6 @@ private:
     }
 
     constexpr void PlaceCodes(int len) {
-        if (len > MaxBits) return;
         const std::uint32_t first = firstCode[len];
         const std::uint32_t* const entries = sorted.data() + firstIndex[len];
         // len is at most TableBits, so the mask changes no position; it states the table's

@@ -58,9 +58,15 @@ constexpr std::size_t kRefillStep = 7;
 constexpr std::size_t kMaxPassInput = 2 * kRefillStep;
 // Entering the fast loop refills once, and its first pass must still fit.
 constexpr std::size_t kFastLoopInput = kInputSlack + kRefillStep + kMaxPassInput;
+// The most extra bits a length or a distance takes.
+constexpr unsigned kMaxLengthExtraBits =
+    *std::max_element(kLengthExtraBits.begin(), kLengthExtraBits.end());
+constexpr unsigned kMaxDistanceExtraBits =
+    *std::max_element(kDistanceExtraBits.begin(), kDistanceExtraBits.end());
 // What the careful loop makes sure of before a symbol: a length's code and extra bits and a
 // distance's take up to 48.
-constexpr unsigned kMaxMatchBits = 15 + 5 + 15 + 13;
+constexpr unsigned kMaxMatchBits =
+    kMaxCodeBits + kMaxLengthExtraBits + kMaxCodeBits + kMaxDistanceExtraBits;
 
 // Where the compiler can build one function for a processor extension and the program can ask
 // the processor for it (GCC and Clang on x86), the fast loop is built twice, the second time
@@ -481,7 +487,8 @@ InflateStatus Inflater::ReadDynamicTrees(DynamicTrees& trees) {
     return InflateStatus::Done;
 }
 
-// The entry of a code longer than the table, or kNoCodeEntry where no code starts at all.
+// The entry of a code longer than the table, or kNoCodeEntry where no code starts at all; out
+// of line, so that the rare walk takes no room in the fast loop.
 template <class Tree>
 [[gnu::noinline, gnu::cold]] std::uint32_t ResolveLongCode(const Tree& tree, std::uint64_t bits) {
     return tree.DecodeSlowly(bits);
@@ -504,9 +511,9 @@ InflateStatus Inflater::FastLoopBody(const BlockTrees& trees) {
     // literal table's width; a code of the table's width is the usual case, one up to 15 bits
     // long the rare one.
     constexpr std::uint32_t kDistanceAndLookupBits =
-        kDistanceTableBits + 13 + kLiteralLengthTableBits;
+        kDistanceTableBits + kMaxDistanceExtraBits + kLiteralLengthTableBits;
     constexpr std::uint32_t kLongDistanceAndLookupBits =
-        kMaxCodeBits + 13 + kLiteralLengthTableBits;
+        kMaxCodeBits + kMaxDistanceExtraBits + kLiteralLengthTableBits;
     const std::uint32_t* const literalEntries = literal.table.data();
     const std::uint32_t* const distanceEntries = distance.table.data();
     std::uint8_t* const out = out_;
