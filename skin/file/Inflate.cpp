@@ -517,8 +517,8 @@ InflateStatus Inflater::FastLoopBody(const BlockTrees& trees) {
     const std::uint32_t* const literalEntries = literal.table.data();
     const std::uint32_t* const distanceEntries = distance.table.data();
     std::uint8_t* const out = out_;
-    const std::size_t outStop = outStop_;
-    std::size_t pos = outPos_;
+    std::uint8_t* const outStop = out_ + outStop_;
+    std::uint8_t* op = out_ + outPos_;
     const std::uint8_t* in = in_;
     // Where a pass may start: both its refills then read inside the input.
     const std::uint8_t* const inStop = inEnd_ - kInputSlack - kRefillStep;
@@ -542,7 +542,7 @@ InflateStatus Inflater::FastLoopBody(const BlockTrees& trees) {
     };
 
     InflateStatus status = kGoOn;
-    if (pos >= outStop || inEnd_ - in < static_cast<std::ptrdiff_t>(kFastLoopInput)) return status;
+    if (op >= outStop || inEnd_ - in < static_cast<std::ptrdiff_t>(kFastLoopInput)) return status;
     refill();
     std::uint32_t entry = literalEntries[bits & kLiteralMask];
     // One pass: false when the block ends here or the stream is malformed (status says which).
@@ -551,15 +551,15 @@ InflateStatus Inflater::FastLoopBody(const BlockTrees& trees) {
         // lookup, or two and a length of up to 15 + 5 bits.
         consume(entry);
         if (IsLiteral(entry)) {
-            out[pos++] = literalByte(entry);
+            *op++ = literalByte(entry);
             entry = literalEntries[bits & kLiteralMask];
             consume(entry);
             if (IsLiteral(entry)) {
-                out[pos++] = literalByte(entry);
+                *op++ = literalByte(entry);
                 entry = literalEntries[bits & kLiteralMask];
                 consume(entry);
                 if (IsLiteral(entry)) {
-                    out[pos++] = literalByte(entry);
+                    *op++ = literalByte(entry);
                     entry = literalEntries[bits & kLiteralMask];
                     refill();
                     return true;
@@ -584,7 +584,7 @@ InflateStatus Inflater::FastLoopBody(const BlockTrees& trees) {
                 return false;
             }
             if (IsLiteral(entry)) {
-                out[pos++] = literalByte(entry);
+                *op++ = literalByte(entry);
                 entry = literalEntries[bits & kLiteralMask];
                 refill();
                 return true;
@@ -609,21 +609,21 @@ InflateStatus Inflater::FastLoopBody(const BlockTrees& trees) {
         const std::size_t dist = EntryValue(distanceEntry) + ExtraBitsValue(saved, distanceEntry);
         entry = literalEntries[bits & kLiteralMask];
         // Nothing before the first byte written may be referred to.
-        if (dist > pos) {
+        if (dist > static_cast<std::size_t>(op - out)) {
             status = InflateStatus::Malformed;
             return false;
         }
         refill();
-        CopyMatch(out + pos, dist, length);
-        pos += length;
+        CopyMatch(op, dist, length);
+        op += length;
         return true;
     };
     // The passes that are sure to start within both bounds run without checking them. Near the
     // end of the output, where that count would be small, each pass checks the bounds instead.
     do {
-        const std::size_t room = outStop - 1 - pos;
+        const auto room = static_cast<std::size_t>(outStop - 1 - op);
         if (room < 8 * kMaxPassWrite) {
-            while (pass() && pos < outStop && in <= inStop) {
+            while (pass() && op < outStop && in <= inStop) {
             }
             break;
         }
@@ -632,8 +632,8 @@ InflateStatus Inflater::FastLoopBody(const BlockTrees& trees) {
             1;
         while (pass() && --passes != 0) {
         }
-    } while (status == kGoOn && pos < outStop && in <= inStop);
-    outPos_ = pos;
+    } while (status == kGoOn && op < outStop && in <= inStop);
+    outPos_ = static_cast<std::size_t>(op - out);
     in_ = in;
     bits_ = bits;
     bitCount_ = bitCount & 0xFF;
