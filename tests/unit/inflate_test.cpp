@@ -166,9 +166,9 @@ TEST(Inflate, StoredFixedAndDynamicBlocksConcatenate) {
 
 TEST(Inflate, OverlappingCopiesRepeatTheirSource) {
     // Every way a copy is made: short periods, word and 16-byte steps, lengths within and past
-    // the first unconditional steps; by both builds of the inner loop.
+    // the first unconditional steps and a loop pass; by both builds of the inner loop.
     for (unsigned distance = 1; distance <= 50; ++distance) {
-        for (unsigned length : {3u, 40u, 48u, 49u, 100u, 258u}) {
+        for (unsigned length : {3u, 32u, 33u, 64u, 65u, 100u, 258u}) {
             BitWriter bits;
             testing::PutBlockHeader(bits, true, 1);
             std::string expected;
