@@ -116,9 +116,9 @@ inline void CopyWord(std::uint8_t* to, const std::uint8_t* from) {
 
 // Copies a match of `length` bytes from `distance` bytes back; writes up to kCopySlack - 1
 // bytes past the end. Each step reads only bytes written before it: a step of n bytes needs a
-// distance of at least n. Four word steps cover most matches without a branch on the length,
-// and four more a loop pass; a fifth step first, for matches of 33 to 40 bytes, measured slower
-// on streams of short matches.
+// distance of at least n. The first four word steps cover most matches without a branch on
+// the length; longer ones take four more a loop pass. A fifth first step, for matches of 33 to
+// 40 bytes, measured slower on streams of short matches.
 // Steps are words even where vectors would fit: a wider load that reaches into the bytes just
 // stored waits for them to be written, where a word often does not.
 inline void CopyMatch(std::uint8_t* out, std::size_t distance, std::size_t length) {
